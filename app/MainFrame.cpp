@@ -1,0 +1,2 @@
+// The editor's main frame window.
+#include "MainFrame.h"

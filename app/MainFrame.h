@@ -1,0 +1,6 @@
+// The editor's main frame window.
+#pragma once
+
+#include "FrameWindow.h"
+
+class CMainFrame : public CFrameWindow {};

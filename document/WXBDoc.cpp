@@ -1,0 +1,2 @@
+// The editor's bilingual document.
+#include "WXBDoc.h"

@@ -1,0 +1,199 @@
+// Base of the main frame: menu, accelerators, bars, the view, title, and command routing.
+#include "FrameWindow.h"
+
+#include "Application.h"
+#include "ControlBars.h"
+#include "DocTemplate.h"
+#include "Document.h"
+#include "FrameworkIds.h"
+#include "ResourceText.h"
+#include "View.h"
+
+namespace {
+const wchar_t kFrameClass[] = L"TwinFrame";
+}
+
+bool CFrameWindow::LoadFrame(UINT resourceId, CSingleDocTemplate* docTemplate, DWORD style) {
+    m_docTemplate = docTemplate;
+    HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    HICON icon = ::LoadIconW(instance, MAKEINTRESOURCEW(resourceId));
+    RegisterWindowClass(kFrameClass, CS_DBLCLKS, ::LoadCursorW(nullptr, IDC_ARROW), nullptr,
+                        icon ? icon : ::LoadIconW(nullptr, IDI_APPLICATION));
+    m_accelerators = ::LoadAcceleratorsW(instance, MAKEINTRESOURCEW(resourceId));
+    HMENU menu = ::LoadMenuW(instance, MAKEINTRESOURCEW(resourceId));
+    std::wstring title = LoadResourceString(IDS_APP_TITLE);
+    if (!CreateEx(0, kFrameClass, title.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                  nullptr, menu)) {
+        if (menu)
+            ::DestroyMenu(menu);
+        return false;
+    }
+    return true;
+}
+
+void CFrameWindow::InitialUpdateFrame(CDocument*) {
+    if (m_view)
+        m_view->OnInitialUpdate();
+    UpdateFrameTitle();
+}
+
+std::wstring CFrameWindow::FrameTitle() const {
+    std::wstring app = LoadResourceString(IDS_APP_TITLE);
+    CDocument* document = m_view ? m_view->GetDocument() : nullptr;
+    return document ? document->Title() + L" - " + app : app;
+}
+
+void CFrameWindow::UpdateFrameTitle() {
+    if (m_hWnd)
+        ::SetWindowTextW(m_hWnd, FrameTitle().c_str());
+}
+
+int CFrameWindow::OnCreate(CREATESTRUCTW*) { return OnCreateClient() ? 0 : -1; }
+
+bool CFrameWindow::OnCreateClient() {
+    if (!m_docTemplate)
+        return true;
+    m_view = m_docTemplate->CreateView();
+    return m_view && m_view->Create(this, m_docTemplate->Document());
+}
+
+void CFrameWindow::RecalcLayout() {
+    RECT client = {};
+    ::GetClientRect(m_hWnd, &client);
+    int width = client.right - client.left;
+    for (CControlBar* bar : m_bars) {
+        if (!bar->IsVisible())
+            continue;
+        int height = bar->LayoutHeight(width);
+        if (bar->AtBottom()) {
+            ::MoveWindow(bar->GetSafeHwnd(), 0, client.bottom - height, width, height, TRUE);
+            client.bottom -= height;
+        } else {
+            ::MoveWindow(bar->GetSafeHwnd(), 0, client.top, width, height, TRUE);
+            client.top += height;
+        }
+    }
+    if (m_view && m_view->GetSafeHwnd())
+        ::MoveWindow(m_view->GetSafeHwnd(), 0, client.top, width,
+                     client.bottom > client.top ? client.bottom - client.top : 0, TRUE);
+}
+
+bool CFrameWindow::OnCmdMsg(UINT id, UINT code) {
+    if (m_view && m_view->OnCmdMsg(id, code))
+        return true;
+    if (HandleOwnCommand(id, code))
+        return true;
+    CApplication* app = CApplication::Current();
+    return app && app->OnCmdMsg(id, code);
+}
+
+bool CFrameWindow::OnUpdateCmdUI(CCommandUI& ui) {
+    if (m_view && m_view->OnUpdateCmdUI(ui))
+        return true;
+    if (HandleOwnUpdate(ui))
+        return true;
+    CApplication* app = CApplication::Current();
+    return app && app->OnUpdateCmdUI(ui);
+}
+
+bool CFrameWindow::HasCommandHandler(UINT id, UINT code) {
+    if (m_view && m_view->HasCommandHandler(id, code))
+        return true;
+    if (HasOwnHandler(id, code))
+        return true;
+    CApplication* app = CApplication::Current();
+    return app && app->HasCommandHandler(id, code);
+}
+
+void CFrameWindow::OnClose() {
+    CDocument* document = m_view ? m_view->GetDocument() : nullptr;
+    if (document) {
+        if (!document->SaveModified())
+            return;
+        document->OnCloseDocument();
+    }
+    ::DestroyWindow(m_hWnd);
+}
+
+void CFrameWindow::OnIdleUpdateCmdUI() {
+    for (CControlBar* bar : m_bars)
+        if (bar->IsVisible())
+            bar->OnUpdateCmdUI(*this);
+}
+
+void CFrameWindow::OnInitMenuPopup(HMENU menu) {
+    int count = ::GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        UINT id = ::GetMenuItemID(menu, i);
+        if (id == 0 || id == UINT(-1))
+            continue;  // separator or submenu
+        CMenuCommandUI ui(menu, UINT(i), id);
+        UpdateCommandUI(ui);
+        // An update handler may have inserted or removed items (the recent-file list).
+        count = ::GetMenuItemCount(menu);
+    }
+}
+
+void CFrameWindow::OnMenuSelect(UINT id, UINT flags) {
+    for (CControlBar* bar : m_bars) {
+        CStatusBar* status = dynamic_cast<CStatusBar*>(bar);
+        if (!status)
+            continue;
+        std::wstring prompt;
+        if (flags == 0xFFFF)
+            prompt = LoadResourceString(IDS_IDLEMESSAGE);  // menu closed
+        else if (!(flags & (MF_POPUP | MF_SEPARATOR)) && id) {
+            prompt = LoadResourceString(id);
+            prompt = prompt.substr(0, prompt.find(L'\n'));
+        }
+        status->SetPaneText(0, prompt);
+    }
+}
+
+LRESULT CFrameWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        return OnCreate(reinterpret_cast<CREATESTRUCTW*>(lParam));
+    case WM_SIZE:
+        RecalcLayout();
+        return 0;
+    case WM_SETFOCUS:
+        if (m_view && m_view->GetSafeHwnd())
+            ::SetFocus(m_view->GetSafeHwnd());
+        return 0;
+    case WM_COMMAND: {
+        UINT id = LOWORD(wParam);
+        UINT code = HIWORD(wParam);
+        if (lParam == 0)
+            code = 0;  // menus (0) and accelerators (1) are one command
+        if (OnCmdMsg(id, code))
+            return 0;
+        break;
+    }
+    case WM_INITMENUPOPUP:
+        if (!HIWORD(lParam))
+            OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
+        return 0;
+    case WM_MENUSELECT:
+        OnMenuSelect(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_IDLEUPDATECMDUI:
+        OnIdleUpdateCmdUI();
+        return 0;
+    case WM_CLOSE:
+        OnClose();
+        return 0;
+    case WM_DESTROY:
+        OnDestroy();
+        break;
+    case WM_NCDESTROY: {
+        CApplication* app = CApplication::Current();
+        if (app && app->MainFrame() == this) {
+            app->SetMainFrame(nullptr);
+            ::PostQuitMessage(0);
+        }
+        break;
+    }
+    }
+    return CWindow::WindowProc(message, wParam, lParam);
+}

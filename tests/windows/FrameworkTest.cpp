@@ -1,0 +1,237 @@
+// The application framework on real windows: idle processing, command routing, update handlers.
+#include "Application.h"
+#include "ControlBars.h"
+#include "DocTemplate.h"
+#include "Document.h"
+#include "FrameWindow.h"
+#include "FrameworkIds.h"
+#include "FrameworkTestIds.h"
+#include "View.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const wchar_t kTestRegistryKey[] = L"TwinFrameworkTest";
+
+// Every handler that runs leaves its name here.
+std::vector<std::string> g_handled;
+
+class CTestDocument : public CDocument {
+public:
+    CTestDocument() {
+        OnCommand(ID_TEST_DOCUMENT_AND_FRAME, [] { g_handled.push_back("document"); });
+    }
+};
+
+class CTestView : public CView {
+public:
+    CTestView() {
+        OnCommand(ID_TEST_VIEW_ONLY, [] { g_handled.push_back("view"); });
+    }
+};
+
+class CTestFrame : public CFrameWindow {
+public:
+    CToolBar toolBar;
+
+    CTestFrame() {
+        OnCommand(ID_TEST_DOCUMENT_AND_FRAME, [] { g_handled.push_back("frame"); });
+        OnCommand(ID_TEST_FRAME_ONLY, [] { g_handled.push_back("frame"); });
+        OnCommand(ID_TEST_DISABLED_BY_UPDATE, [] { g_handled.push_back("frame"); });
+        OnUpdate(ID_TEST_DISABLED_BY_UPDATE, [](CCommandUI& ui) { ui.Enable(false); });
+        OnCommand(ID_TEST_CHECKED_BY_UPDATE, [] { g_handled.push_back("frame"); });
+        OnUpdate(ID_TEST_CHECKED_BY_UPDATE, [](CCommandUI& ui) { ui.SetCheck(1); });
+    }
+
+protected:
+    int OnCreate(CREATESTRUCTW* cs) override {
+        if (CFrameWindow::OnCreate(cs) == -1 || !toolBar.Create(this))
+            return -1;
+        const UINT buttons[] = {ID_TEST_FRAME_ONLY, 0, ID_TEST_DISABLED_BY_UPDATE, ID_TEST_NO_HANDLER,
+                                ID_TEST_CHECKED_BY_UPDATE};
+        toolBar.SetButtons(buttons, 5);
+        AddControlBar(&toolBar);
+        return 0;
+    }
+};
+
+// Records idle calls and the messages it pumps; each test scripts what happens at which count.
+class CTestApp : public CApplication {
+public:
+    std::vector<std::string> events;
+    std::function<bool(long)> onIdle;
+
+    CTestApp() {
+        OnCommand(ID_TEST_APP_ONLY, [] { g_handled.push_back("app"); });
+        SetRegistryKey(kTestRegistryKey);
+        SetProfileName(L"Profile");
+    }
+
+    bool OnIdle(long count) override {
+        events.push_back("idle " + std::to_string(count));
+        bool more = CApplication::OnIdle(count);
+        return onIdle ? onIdle(count) : more;
+    }
+
+    bool PreTranslateMessage(MSG& msg) override {
+        if (msg.hwnd == nullptr)
+            events.push_back("message " + std::to_string(msg.message));
+        return CApplication::PreTranslateMessage(msg);
+    }
+};
+
+class FrameworkTest : public testing::Test {
+protected:
+    void SetUp() override {
+        g_handled.clear();
+        ::RegDeleteTreeW(HKEY_CURRENT_USER, (std::wstring(L"Software\\") + kTestRegistryKey).c_str());
+    }
+
+    void TearDown() override {
+        if (app.MainFrame())
+            ::DestroyWindow(app.MainFrame()->GetSafeHwnd());
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        }
+        ::RegDeleteTreeW(HKEY_CURRENT_USER, (std::wstring(L"Software\\") + kTestRegistryKey).c_str());
+    }
+
+    CTestFrame* OpenFrame() {
+        app.AddDocTemplate(std::make_unique<CSingleDocTemplate>(
+            IDR_TESTFRAME, [] { return std::make_unique<CTestDocument>(); }, [] { return new CTestFrame; },
+            [] { return new CTestView; }));
+        EXPECT_NE(app.OpenDocumentFile(L""), nullptr);
+        return static_cast<CTestFrame*>(app.MainFrame());
+    }
+
+    HMENU TestMenu() { return ::GetSubMenu(::GetMenu(app.MainFrame()->GetSafeHwnd()), 0); }
+
+    CTestApp app;
+};
+
+TEST_F(FrameworkTest, IdleCountRestartsAfterInputButNotAfterSystemTimer) {
+    int round = 0;
+    app.onIdle = [&](long count) {
+        if (count == 1 && round == 0) {
+            // No user input: must not restart idle processing. The timer after it must.
+            ::PostThreadMessageW(::GetCurrentThreadId(), 0x0118, 0, 0);
+            ::SetTimer(nullptr, 0, 50, nullptr);
+            ++round;
+        } else if (count == 1 && round == 1) {
+            ::PostQuitMessage(7);
+        }
+        return count < 1;
+    };
+    EXPECT_EQ(app.Run(), 7);
+    std::vector<std::string> expected = {"idle 0", "idle 1",  "message 280", "message 275",
+                                         "idle 0", "idle 1"};
+    EXPECT_EQ(app.events, expected);
+}
+
+TEST_F(FrameworkTest, IdleCountGrowsWhileMoreIdleTimeIsWanted) {
+    app.onIdle = [](long count) {
+        if (count == 4)
+            ::PostQuitMessage(0);
+        return true;
+    };
+    EXPECT_EQ(app.Run(), 0);
+    std::vector<std::string> expected = {"idle 0", "idle 1", "idle 2", "idle 3", "idle 4"};
+    EXPECT_EQ(app.events, expected);
+}
+
+struct RouteCase {
+    UINT command;
+    const char* handler;
+};
+
+class CommandRoutingTest : public FrameworkTest, public testing::WithParamInterface<RouteCase> {};
+
+TEST_P(CommandRoutingTest, CommandReachesFirstTargetThatHandlesIt) {
+    CTestFrame* frame = OpenFrame();
+    ASSERT_NE(frame, nullptr);
+    ::SendMessageW(frame->GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(GetParam().command, 0), 0);
+    ASSERT_EQ(g_handled.size(), 1u);
+    EXPECT_EQ(g_handled[0], GetParam().handler);
+}
+
+INSTANTIATE_TEST_SUITE_P(Chain, CommandRoutingTest,
+                         testing::Values(RouteCase{ID_TEST_VIEW_ONLY, "view"},
+                                         RouteCase{ID_TEST_DOCUMENT_AND_FRAME, "document"},
+                                         RouteCase{ID_TEST_FRAME_ONLY, "frame"},
+                                         RouteCase{ID_TEST_APP_ONLY, "app"}));
+
+TEST_F(FrameworkTest, AcceleratorCommandIsRoutedLikeMenuCommand) {
+    CTestFrame* frame = OpenFrame();
+    ::SendMessageW(frame->GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(ID_TEST_FRAME_ONLY, 1), 0);
+    EXPECT_EQ(g_handled, std::vector<std::string>{"frame"});
+}
+
+TEST_F(FrameworkTest, MenuItemsFollowUpdateHandlersWhenMenuOpens) {
+    CTestFrame* frame = OpenFrame();
+    HMENU menu = TestMenu();
+    ::SendMessageW(frame->GetSafeHwnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), 0);
+
+    auto state = [&](UINT id) { return ::GetMenuState(menu, id, MF_BYCOMMAND); };
+    EXPECT_TRUE(state(ID_TEST_DISABLED_BY_UPDATE) & MF_GRAYED);
+    EXPECT_TRUE(state(ID_TEST_NO_HANDLER) & MF_GRAYED);
+    EXPECT_FALSE(state(ID_TEST_FRAME_ONLY) & MF_GRAYED);
+    EXPECT_FALSE(state(ID_TEST_APP_ONLY) & MF_GRAYED);
+    EXPECT_TRUE(state(ID_TEST_CHECKED_BY_UPDATE) & MF_CHECKED);
+    EXPECT_FALSE(state(ID_APP_EXIT) & MF_GRAYED);
+}
+
+TEST_F(FrameworkTest, ToolbarButtonsFollowUpdateHandlersAtIdle) {
+    CTestFrame* frame = OpenFrame();
+    app.onIdle = [](long count) {
+        if (count == 1)
+            ::PostQuitMessage(0);
+        return count < 1;
+    };
+    app.Run();
+    EXPECT_TRUE(frame->toolBar.IsButtonEnabled(ID_TEST_FRAME_ONLY));
+    EXPECT_FALSE(frame->toolBar.IsButtonEnabled(ID_TEST_DISABLED_BY_UPDATE));
+    EXPECT_FALSE(frame->toolBar.IsButtonEnabled(ID_TEST_NO_HANDLER));
+    EXPECT_TRUE(frame->toolBar.IsButtonChecked(ID_TEST_CHECKED_BY_UPDATE));
+}
+
+TEST_F(FrameworkTest, FrameTitleNamesDocumentThenApplication) {
+    CTestFrame* frame = OpenFrame();
+    wchar_t title[256] = {};
+    ::GetWindowTextW(frame->GetSafeHwnd(), title, 256);
+    EXPECT_STREQ(title, L"無題 - FrameworkTest");
+}
+
+TEST_F(FrameworkTest, ExitCommandClosesFrameAndEndsLoopWithZero) {
+    CTestFrame* frame = OpenFrame();
+    ::PostMessageW(frame->GetSafeHwnd(), WM_COMMAND, ID_APP_EXIT, 0);
+    EXPECT_EQ(app.Run(), 0);
+    EXPECT_EQ(app.MainFrame(), nullptr);
+}
+
+TEST_F(FrameworkTest, RecentFilesKeepFourNewestFirstAndShowInMenu) {
+    app.LoadStdProfileSettings(4);
+    for (const wchar_t* path : {L"C:\\a.txt", L"C:\\b.txt", L"C:\\c.txt", L"C:\\d.txt", L"C:\\e.txt", L"c:\\B.TXT"})
+        app.AddToRecentFileList(path);
+    app.RecentFiles()->Write();
+
+    CProfile profile;
+    profile.SetRegistryKey(kTestRegistryKey);
+    profile.SetProfileName(L"Profile");
+    EXPECT_EQ(profile.GetString(L"Recent File List", L"File1"), L"c:\\B.TXT");
+    EXPECT_EQ(profile.GetString(L"Recent File List", L"File2"), L"C:\\e.txt");
+    EXPECT_EQ(profile.GetString(L"Recent File List", L"File4"), L"C:\\c.txt");
+
+    CTestFrame* frame = OpenFrame();
+    HMENU menu = TestMenu();
+    ::SendMessageW(frame->GetSafeHwnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), 0);
+    wchar_t text[128] = {};
+    ::GetMenuStringW(menu, ID_FILE_MRU_FILE1 + 1, text, 128, MF_BYCOMMAND);
+    EXPECT_STREQ(text, L"&2 C:\\e.txt");
+    EXPECT_FALSE(::GetMenuState(menu, ID_FILE_MRU_FILE1 + 3, MF_BYCOMMAND) & MF_GRAYED);
+}
+
+} // namespace
