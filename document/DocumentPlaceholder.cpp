@@ -1,0 +1,1 @@
+// Placeholder until the document model arrives.

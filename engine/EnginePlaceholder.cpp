@@ -1,0 +1,1 @@
+// Placeholder until the engine interface arrives.
