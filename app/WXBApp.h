@@ -1,9 +1,72 @@
-// The editor's application object.
+// The editor's application object: start-up, the process-wide settings, exit and idle work.
 #pragma once
 
 #include "Application.h"
+#include "SegmentationValues.h"
+#include "SettingsStore.h"
+#include "StartupSwitches.h"
+
+#include <string>
 
 class CWXBApp : public CApplication {
 public:
+    CWXBApp();
+
     bool InitInstance() override;
+    int ExitInstance() override;
+    bool OnIdle(long count) override;
+    void WinHelp(DWORD_PTR data, UINT command);
+
+    const CSettingsStore& UserStore() const { return m_userStore; }
+    const CSettingsStore& CompanyStore() const { return m_companyStore; }
+
+    // Loads the values that belong to the direction; run at start-up and on every direction switch.
+    void LoadDirectionSettings(int direction, bool reloadSegmentation);
+    // Appends one line to the log file, when there is one.
+    void WriteLog(const std::string& line) const;
+
+    int ServiceNumber() const { return m_serviceNumber; }
+    int Direction() const { return m_direction; }
+    const SegmentationValues& CurrentSegmentation() const { return m_currentSegmentation; }
+    const std::string& ResultWorkFile() const { return m_resultWorkFile; }
+    const std::string& ServiceName() const { return m_serviceName; }
+    const std::string& ProgramFolder() const { return m_programFolder; }
+    const StartupSwitches& Switches() const { return m_switches; }
+    bool SplashEnabled() const { return m_splashEnabled; }
+    bool IsNtFamily() const { return m_ntFamily; }
+    int ChineseScript() const { return m_chineseScript; }
+
+    // A translation run's engine call waits for idle time while input is waiting (deferred).
+    void SetEngineCallDeferred(bool deferred) { m_engineCallDeferred = deferred; }
+    bool IsEngineCallDeferred() const { return m_engineCallDeferred; }
+
+private:
+    void LoadGeneralSettings();
+    SegmentationValues LoadSegmentation(int direction) const;
+    bool AnotherInstanceIsRunning() const;
+
+    CSettingsStore m_machineStore;
+    CSettingsStore m_userStore;
+    CSettingsStore m_companyStore;
+
+    std::string m_programFolder;
+    std::string m_systemDicFolder;
+    std::string m_helpFile;
+    std::string m_resultWorkFile;
+    std::string m_serviceName;
+    std::string m_logPath;
+    int m_serviceNumber = 0;
+    int m_direction = kJapaneseToChinese;
+    int m_chineseScript = 0;
+    SegmentationValues m_segmentation[2];
+    SegmentationValues m_currentSegmentation;
+    StartupSwitches m_switches;
+    bool m_directionFromCommandLine = false;
+    bool m_splashEnabled = false;
+    bool m_ntFamily = true;
+    bool m_inhouse = false;
+    bool m_engineCallDeferred = false;
+    long m_resumeIdleCount = -1;
 };
+
+CWXBApp& TheApp();

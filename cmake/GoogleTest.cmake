@@ -11,12 +11,17 @@ foreach(lib gtest gtest_main gmock gmock_main)
 endforeach()
 include(GoogleTest)
 
-# twin_add_test(name sources... LIBS libs...): one test executable, each case its own CTest test.
-# Discovery runs at test time, so building never needs Wine.
+# twin_add_test(name sources... LIBS libs... [LOCK resource]): one test executable, each case its own
+# CTest test. Discovery runs at test time, so building never needs Wine. Tests that share a LOCK
+# (the editor's own registry key, say) never run at the same time.
 function(twin_add_test name)
-    cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "" "LOCK" "LIBS" ${ARGN})
     add_executable(${name} ${ARG_UNPARSED_ARGUMENTS})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main GTest::gmock)
+    set(lock "")
+    if(ARG_LOCK)
+        set(lock RESOURCE_LOCK ${ARG_LOCK})
+    endif()
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES
-        PROPERTIES TIMEOUT 120)
+        PROPERTIES TIMEOUT 120 ${lock})
 endfunction()

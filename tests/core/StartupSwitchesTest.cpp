@@ -53,3 +53,23 @@ TEST_P(StartupSwitchesTest, ReadsSwitches) {
 INSTANTIATE_TEST_SUITE_P(CommandLines, StartupSwitchesTest, testing::ValuesIn(kCases));
 
 } // namespace
+
+#include "InstanceNames.h"
+
+namespace {
+
+TEST(InstanceNamesTest, NamesFollowTheServiceNumber) {
+    EXPECT_EQ(ServiceName(0), "wXB/JC");
+    EXPECT_EQ(ServiceName(3), "wXB/JC3");
+    EXPECT_EQ(ResultWorkFileName("C:\\Twintext\\", 0), "C:\\Twintext\\TERGET.TMP");
+    EXPECT_EQ(ResultWorkFileName("C:\\Twintext\\", 3), "C:\\Twintext\\TERGET3.TMP");
+    EXPECT_EQ(NumberedProfileName(L"LINGUA_SUITE\\Duopane", 0), L"LINGUA_SUITE\\Duopane");
+    EXPECT_EQ(NumberedProfileName(L"TWINTEXT.INI", 12), L"TWINTEXT12.INI");
+}
+
+TEST(InstanceNamesTest, ServiceSwitchAnywhereButTheStartIsIgnored) {
+    EXPECT_EQ(ServiceName(ParseStartupSwitches(L"/DDE=3 doc.txt").serviceNumber), "wXB/JC3");
+    EXPECT_EQ(ServiceName(ParseStartupSwitches(L"doc.txt /DDE=3").serviceNumber), "wXB/JC");
+}
+
+} // namespace

@@ -1,8 +1,10 @@
 // Twintext.exe starts, shows its main window and ends cleanly.
+#include "SettingsStore.h"
 #include "TopWindows.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -75,5 +77,65 @@ INSTANTIATE_TEST_SUITE_P(Closing, EditorStartupTest,
                          testing::Values(CloseCase{"WindowClose", WM_CLOSE, 0},
                                          CloseCase{"FileExit", WM_COMMAND, kExitCommand}),
                          [](const testing::TestParamInfo<CloseCase>& info) { return info.param.name; });
+
+// The editor's own user store, as the installed program uses it.
+CSettingsStore EditorStore() { return CSettingsStore(HKEY_CURRENT_USER, "TORVANE", "LINGUA_SUITE", "DUOPANE", false); }
+
+TEST(EditorInstanceTest, ServiceNumberAtTheStartNamesTheWindow) {
+    RunningEditor editor(L"/DDE=3");
+    HWND frame = WaitForTopWindow(L" - Twintext", 30000, editor.ProcessId());
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(WindowTitle(frame), L"無題 - Twintext(3)");
+    ::PostMessageW(frame, WM_CLOSE, 0, 0);
+    EXPECT_EQ(editor.WaitForExit(30000), 0u);
+}
+
+struct PlacementCase {
+    const char* storedRect;
+    int storedShowCmd;
+    bool expectDefault;
+};
+
+class EditorPlacementTest : public testing::TestWithParam<PlacementCase> {};
+
+TEST_P(EditorPlacementTest, FrameOpensWhereStoredAndRecordsWhereItWas) {
+    CSettingsStore store = EditorStore();
+    store.WriteString(SettingKey::WindowRect, GetParam().storedRect);
+    store.WriteInt(SettingKey::WindowShowCmd, GetParam().storedShowCmd);
+    store.WriteInt(SettingKey::SanmenHyoji, 1);
+
+    RunningEditor editor(L"");
+    HWND frame = WaitForTopWindow(L" - Twintext", 30000, editor.ProcessId());
+    ASSERT_NE(frame, nullptr);
+    WINDOWPLACEMENT placement = {sizeof placement};
+    ::GetWindowPlacement(frame, &placement);
+    EXPECT_EQ(placement.showCmd, UINT(SW_SHOWNORMAL));
+    const RECT& r = placement.rcNormalPosition;
+    if (GetParam().expectDefault) {
+        LONG base = ::GetDialogBaseUnits();
+        int width = 80 * LOWORD(base) + ::GetSystemMetrics(SM_CXVSCROLL) + 4 * ::GetSystemMetrics(SM_CXFRAME);
+        EXPECT_EQ(r.left, 0);
+        EXPECT_EQ(r.top, 0);
+        EXPECT_EQ(r.right - r.left, width);
+        EXPECT_EQ(r.bottom - r.top, ::GetSystemMetrics(SM_CYFULLSCREEN) * 9 / 10);
+    } else {
+        char text[64];
+        std::snprintf(text, sizeof text, "%ld,%ld,%ld,%ld", r.left, r.top, r.right, r.bottom);
+        EXPECT_STREQ(text, GetParam().storedRect);
+    }
+
+    ::MoveWindow(frame, 20, 30, 700, 500, TRUE);
+    ::PostMessageW(frame, WM_CLOSE, 0, 0);
+    ASSERT_EQ(editor.WaitForExit(30000), 0u);
+    EXPECT_EQ(store.GetString(SettingKey::WindowRect), "20,30,720,530");
+    EXPECT_EQ(store.GetInt(SettingKey::WindowShowCmd), 1);
+    EXPECT_EQ(store.GetInt(SettingKey::IsDockingStateValid), 1);
+    EXPECT_EQ(store.GetInt(SettingKey::SanmenHyoji), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(StoredPlacements, EditorPlacementTest,
+                         testing::Values(PlacementCase{"40,30,840,630", 1, false},
+                                         PlacementCase{"0,0,10,10", 1, true},  // too small: default size
+                                         PlacementCase{"40,30,840,630", 2, false}));  // minimised: normal
 
 } // namespace

@@ -1,0 +1,17 @@
+// Start-up and exit steps that belong to other modules of the editor. Each stands here until its
+// module exists, doing nothing that module would do.
+#include "StartupModules.h"
+
+#include "WXBApp.h"
+
+void RegisterEditControlClass() {}
+
+bool LoadCharacterTables() { return true; }
+
+bool ConfigureEngines(CWXBApp&) { return true; }
+
+void CloseUserDictionaries(int) {}
+
+void StartTranslationService(HWND, HINSTANCE) {}
+
+void StopTranslationService() {}
