@@ -32,7 +32,7 @@ bool CDocument::OnOpenDocument(const std::wstring& path) {
     if (file == INVALID_HANDLE_VALUE) {
         HWND owner = CApplication::Current()->MainFrame() ? CApplication::Current()->MainFrame()->GetSafeHwnd()
                                                           : nullptr;
-        ShowMessageBox(owner, FormatResourceString(IDS_FAILED_TO_OPEN, path), MB_OK | MB_ICONEXCLAMATION);
+        ShowMessageBox(owner, LoadResourceString(IDS_FAILED_TO_OPEN) + L"\n" + path, MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
     ::CloseHandle(file);

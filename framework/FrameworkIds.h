@@ -46,8 +46,8 @@
 #define IDS_ALLFILTER 0xF002
 #define IDS_UNTITLED 0xF003
 #define IDS_SAVEFILECOPY 0xF004
-#define IDS_FAILED_TO_OPEN 0xF104
-#define IDS_ASK_TO_SAVE 0xF10F
+#define IDS_FAILED_TO_OPEN 0xF101
+#define IDS_ASK_TO_SAVE 0xF103
 #define IDS_RECENT_FILE_NONE 0xF1F0
 
 // Sent to the main frame at idle time so that toolbars show their commands' states.

@@ -61,6 +61,7 @@
 
 // Strings
 #define IDS_TRANSLATING_SENTENCE 61403
+#define IDS_CANNOT_EXIT_TRANSLATING 61405
 
 // Window messages with fixed numbers
 #define WM_TRANSLATE_BUSY 0x0406

@@ -1,1 +1,0 @@
-// Placeholder until the document model arrives.
