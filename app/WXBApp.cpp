@@ -243,20 +243,11 @@ int CWXBApp::ExitInstance() {
 }
 
 bool CWXBApp::OnIdle(long count) {
-    if (CApplication::OnIdle(count))
-        return true;
-    if (!m_engineCallDeferred)
-        return false;
-    if (count != m_resumeIdleCount) {
-        // Once more idle time, so that the resume is posted on the next call.
-        m_resumeIdleCount = count + 1;
-        return true;
-    }
-    if (CFrameWindow* frame = MainFrame())
-        ::PostMessageW(frame->GetSafeHwnd(), WM_TRANSLATE_SENTENCE, 1, 0);
-    m_engineCallDeferred = false;
-    m_resumeIdleCount = -1;
-    return false;
+    bool resumeNow = false;
+    bool more = m_deferredResume.OnIdle(count, CApplication::OnIdle(count), resumeNow);
+    if (resumeNow && MainFrame())
+        ::PostMessageW(MainFrame()->GetSafeHwnd(), WM_TRANSLATE_SENTENCE, 1, 0);
+    return more;
 }
 
 void CWXBApp::WinHelp(DWORD_PTR data, UINT command) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Application.h"
+#include "DeferredResume.h"
 #include "SegmentationValues.h"
 #include "SettingsStore.h"
 #include "StartupSwitches.h"
@@ -36,9 +37,8 @@ public:
     bool IsNtFamily() const { return m_ntFamily; }
     int ChineseScript() const { return m_chineseScript; }
 
-    // A translation run's engine call waits for idle time while input is waiting (deferred).
-    void SetEngineCallDeferred(bool deferred) { m_engineCallDeferred = deferred; }
-    bool IsEngineCallDeferred() const { return m_engineCallDeferred; }
+    // A translation run's engine call waits for idle time while input is waiting.
+    CDeferredResume& DeferredEngineCall() { return m_deferredResume; }
 
 private:
     void LoadGeneralSettings();
@@ -65,8 +65,7 @@ private:
     bool m_splashEnabled = false;
     bool m_ntFamily = true;
     bool m_inhouse = false;
-    bool m_engineCallDeferred = false;
-    long m_resumeIdleCount = -1;
+    CDeferredResume m_deferredResume;
 };
 
 CWXBApp& TheApp();

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -88,6 +89,47 @@ TEST(EditorInstanceTest, ServiceNumberAtTheStartNamesTheWindow) {
     EXPECT_EQ(WindowTitle(frame), L"無題 - Twintext(3)");
     ::PostMessageW(frame, WM_CLOSE, 0, 0);
     EXPECT_EQ(editor.WaitForExit(30000), 0u);
+}
+
+TEST(EditorInstanceTest, MinimisedStartWhenTheWholeCommandLineSaysSo) {
+    RunningEditor editor(L"/sw=mini");
+    HWND frame = WaitForTopWindow(L" - Twintext", 30000, editor.ProcessId());
+    ASSERT_NE(frame, nullptr);
+    for (int i = 0; i < 100 && !::IsIconic(frame); ++i)
+        ::Sleep(20);
+    EXPECT_TRUE(::IsIconic(frame));
+    ::PostMessageW(frame, WM_CLOSE, 0, 0);
+    EXPECT_EQ(editor.WaitForExit(30000), 0u);
+}
+
+TEST(EditorInstanceTest, ClosingFrameWritesItsLineToTheLogFile) {
+    char folder[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, folder);
+    std::string prefix = std::string(folder) + "twintext-log-test";
+    CSettingsStore store = EditorStore();
+    store.WriteString(SettingKey::LogFile, prefix);
+
+    RunningEditor editor(L"");
+    HWND frame = WaitForTopWindow(L" - Twintext", 30000, editor.ProcessId());
+    ASSERT_NE(frame, nullptr);
+    ::PostMessageW(frame, WM_CLOSE, 0, 0);
+    EXPECT_EQ(editor.WaitForExit(30000), 0u);
+    store.WriteString("DirEnv", "LogFile", nullptr);
+
+    // The path gets the local time as a suffix: ".%d%H%M%S".
+    WIN32_FIND_DATAA found = {};
+    HANDLE search = ::FindFirstFileA((prefix + ".*").c_str(), &found);
+    ASSERT_NE(search, INVALID_HANDLE_VALUE);
+    ::FindClose(search);
+    std::string path = std::string(folder) + found.cFileName;
+    EXPECT_EQ(std::strlen(found.cFileName), std::strlen("twintext-log-test.") + 8);
+    FILE* file = std::fopen(path.c_str(), "rb");
+    ASSERT_NE(file, nullptr);
+    char content[64] = {};
+    size_t length = std::fread(content, 1, sizeof content - 1, file);
+    std::fclose(file);
+    ::DeleteFileA(path.c_str());
+    EXPECT_EQ(std::string(content, length), "<<JC_TERMINATE>>\n");
 }
 
 struct PlacementCase {
