@@ -1,6 +1,7 @@
 // The editor's application object: start-up, the process-wide settings, exit and idle work.
 #include "WXBApp.h"
 
+#include "AboutDialog.h"
 #include "DocTemplate.h"
 #include "ResourceText.h"
 #include "InstanceNames.h"
@@ -70,7 +71,10 @@ BOOL CALLBACK FindEditorTitle(HWND hwnd, LPARAM param) {
 CWXBApp::CWXBApp()
     : m_machineStore(HKEY_LOCAL_MACHINE, kCompany, kEdition, kApplication, true),
       m_userStore(HKEY_CURRENT_USER, kCompany, kEdition, kApplication, false, &m_machineStore),
-      m_companyStore(HKEY_CURRENT_USER, kCompany, "", "", false) {}
+      m_companyStore(HKEY_CURRENT_USER, kCompany, "", "", false) {
+    OnCommand(ID_APP_ABOUT, [this] { CAboutDialog(MainFrame() ? MainFrame()->GetSafeHwnd() : nullptr).DoModal(); });
+    OnCommand(ID_HELP_FINDER, [this] { WinHelp(0, kHelpFinder); });
+}
 
 bool CWXBApp::AnotherInstanceIsRunning() const {
     TitleSearch search = {L"- " + LoadResourceString(IDS_APP_TITLE), false};

@@ -6,6 +6,13 @@
 // Document template: menu, accelerators, icon and document strings
 #define IDR_MAINFRAME 128
 
+// Dialogs and their controls
+#ifndef IDC_STATIC
+#define IDC_STATIC -1
+#endif
+#define IDD_ABOUTBOX 100
+#define IDC_ABOUT_VERSION 1000
+
 // File
 #define ID_FILE_REOPEN_SJIS 32888
 #define ID_FILE_REOPEN_GB2312 32855

@@ -24,11 +24,23 @@ std::wstring EditorPath() {
 
 class RunningEditor {
 public:
-    explicit RunningEditor(const std::wstring& arguments) {
+    // extraEnvironment: "NAME=value" set for the editor alone.
+    explicit RunningEditor(const std::wstring& arguments, const std::wstring& extraEnvironment = L"") {
         std::wstring commandLine = L"\"" + EditorPath() + L"\" " + arguments;
         STARTUPINFOW si = {sizeof si};
+        std::wstring name, oldValue;
+        bool hadValue = false;
+        if (!extraEnvironment.empty()) {
+            name = extraEnvironment.substr(0, extraEnvironment.find(L'='));
+            wchar_t buffer[1024] = {};
+            hadValue = ::GetEnvironmentVariableW(name.c_str(), buffer, 1024) != 0;
+            oldValue = buffer;
+            ::SetEnvironmentVariableW(name.c_str(), extraEnvironment.substr(name.size() + 1).c_str());
+        }
         m_started = ::CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
                                      &m_process) != FALSE;
+        if (!extraEnvironment.empty())
+            ::SetEnvironmentVariableW(name.c_str(), hadValue ? oldValue.c_str() : nullptr);
     }
     ~RunningEditor() {
         if (!m_started)
@@ -130,6 +142,33 @@ TEST(EditorInstanceTest, ClosingFrameWritesItsLineToTheLogFile) {
     std::fclose(file);
     ::DeleteFileA(path.c_str());
     EXPECT_EQ(std::string(content, length), "<<JC_TERMINATE>>\n");
+}
+
+const UINT kAboutCommand = 0xE140;
+const UINT kHelpFinderCommand = 0xE143;
+
+TEST(EditorInstanceTest, AboutBoxNamesTheProgramVersion) {
+    RunningEditor editor(L"");
+    HWND frame = WaitForTopWindow(L" - Twintext", 30000, editor.ProcessId());
+    ASSERT_NE(frame, nullptr);
+    ::PostMessageW(frame, WM_COMMAND, kAboutCommand, 0);
+    HWND about = WaitForTopWindow(L"バージョン情報", 30000, editor.ProcessId());
+    ASSERT_NE(about, nullptr);
+    wchar_t version[64] = {};
+    ::GetDlgItemTextW(about, 1000, version, 64);
+    EXPECT_STREQ(version, L"Version 1.0.0");
+    ::SendMessageW(::GetDlgItem(about, IDOK), BM_CLICK, 0, 0);
+    ::PostMessageW(frame, WM_CLOSE, 0, 0);
+    EXPECT_EQ(editor.WaitForExit(30000), 0u);
+}
+
+TEST(EditorInstanceTest, HelpWithoutAHelpViewerDoesNoHarm) {
+    RunningEditor editor(L"", L"WINEDLLOVERRIDES=mscoree,mshtml=;hhctrl.ocx=d");
+    HWND frame = WaitForTopWindow(L" - Twintext", 30000, editor.ProcessId());
+    ASSERT_NE(frame, nullptr);
+    ::SendMessageW(frame, WM_COMMAND, kHelpFinderCommand, 0);
+    ::PostMessageW(frame, WM_CLOSE, 0, 0);
+    EXPECT_EQ(editor.WaitForExit(30000), 0u);
 }
 
 struct PlacementCase {

@@ -1,5 +1,6 @@
-// winwait TITLE [TIMEOUT_MS] [--close]: waits for a top-level window whose title contains TITLE
-// and prints its title; with --close, closes it and waits for its program to end.
+// winwait TITLE [TIMEOUT_MS] [--close | --command ID]: waits for a top-level window whose title
+// contains TITLE and prints its title; with --close, closes it and waits for its program to end;
+// with --command, posts it that menu command.
 // Exit code 0 when found (and closed), 1 on time-out, 2 on bad arguments.
 #include "TopWindows.h"
 
@@ -8,7 +9,7 @@
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) {
-        std::fwprintf(stderr, L"usage: winwait TITLE [TIMEOUT_MS] [--close]\n");
+        std::fwprintf(stderr, L"usage: winwait TITLE [TIMEOUT_MS] [--close | --command ID]\n");
         return 2;
     }
     DWORD timeout = argc > 2 ? DWORD(std::wcstoul(argv[2], nullptr, 10)) : 30000;
@@ -24,6 +25,10 @@ int wmain(int argc, wchar_t** argv) {
     char utf8[1024] = {};
     ::WideCharToMultiByte(CP_UTF8, 0, title.c_str(), -1, utf8, sizeof utf8 - 1, nullptr, nullptr);
     std::printf("%s\n", utf8);
+    if (argc > 4 && std::wcscmp(argv[3], L"--command") == 0) {
+        ::PostMessageW(hwnd, WM_COMMAND, WPARAM(std::wcstoul(argv[4], nullptr, 10)), 0);
+        return 0;
+    }
     if (!close)
         return 0;
 
