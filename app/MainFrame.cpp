@@ -49,8 +49,6 @@ void CMainFrame::OnDestroy() {
         store.WriteString(SettingKey::WindowRect, text);
         store.WriteInt(SettingKey::WindowShowCmd, int(placement.showCmd));
     }
-    store.WriteInt(SettingKey::WindowToolBar, 1);
-    store.WriteInt(SettingKey::WindowStatusBar, 1);
     store.WriteInt(SettingKey::GbBig5, app.ChineseScript());
     StopTranslationService();
 }
