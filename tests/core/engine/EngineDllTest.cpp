@@ -1,0 +1,86 @@
+// The exchange against the engine DLLs as they are built and exported.
+#include "EngineConfig.h"
+#include "EngineExchange.h"
+#include "JAZHXL.h"
+#include "ZHJAXL.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+class CAlertLog : public CEngineAlerts {
+public:
+    void OnOutOfMemory(const char* message) override { messages.push_back(message); }
+    std::vector<std::string> messages;
+};
+
+struct Engine {
+    const char* name;
+    EngineDirection direction;
+    JC_TransferFn transfer;  // both translate functions have this shape
+    Japanese_Chinese_Kanzi_ProcessFn kanzi;
+    Set_JCTrans_ConfigureFn configure;
+    CheckIfUDicFile_JCFn checkUserDic;
+};
+
+const Engine kEngines[] = {
+    {"JAZHXL", EngineDirection::JapaneseToChinese, JC_Transfer, Japanese_Chinese_Kanzi_Process,
+     Set_JCTrans_Configure, CheckIfUDicFile_JC},
+    {"ZHJAXL", EngineDirection::ChineseToJapanese, CJ_Transfer, Chinese_Japanese_Kanzi_Process,
+     Set_CJTrans_Configure, CheckIfUDicFile_CJ},
+};
+
+class EngineDllTest : public testing::TestWithParam<Engine> {};
+
+TEST_P(EngineDllTest, TranslationIsTheSourceWithoutRecords) {
+    const Engine& engine = GetParam();
+    CAlertLog alerts;
+    CEngineExchange exchange(engine.direction, engine.transfer, engine.kanzi, alerts);
+    const std::string texts[] = {"日本語の文です。", std::string(5000, 'a')};
+    for (const std::string& text : texts) {
+        EngineTranslation result = exchange.Translate(TransMode{0, 932, 936, 1}, text.c_str());
+        EXPECT_EQ(result.end, ExchangeEnd::Done);
+        EXPECT_EQ(result.text, text);
+        EXPECT_TRUE(result.records.empty());
+    }
+    EXPECT_EQ(exchange.ConvertKanzi("漢字", 936).text, "漢字");
+    EXPECT_TRUE(alerts.messages.empty());
+}
+
+TEST_P(EngineDllTest, ShortOutputIsAskedForNotOverrun) {
+    const Engine& engine = GetParam();
+    char output[16];
+    std::memset(output, '#', sizeof output);
+    int32_t size = 4;
+    int32_t records = 0;
+    EXPECT_EQ(engine.transfer(TransMode{1, 932, 10932, 0}, "abcdefgh", output, &size, nullptr,
+                              &records),
+              kEngineOutputTooSmall);
+    EXPECT_EQ(size, 9);
+    size = 4;
+    EXPECT_EQ(engine.kanzi("abcdefgh", 936, output, &size), kEngineOutputTooSmall);
+    EXPECT_EQ(size, 9);
+    EXPECT_EQ(std::string(output, sizeof output), std::string(sizeof output, '#'));
+}
+
+TEST_P(EngineDllTest, ConfigurationIsTakenAndNoUserDictionaryExists) {
+    const Engine& engine = GetParam();
+    EngineSettings settings;
+    settings.userDics = {"C:\\dic\\mywords", "", ""};
+    TransConfig config = BuildTransConfig(engine.direction, settings);
+    EXPECT_NE(engine.configure(config), 0);
+    std::memset(config.m_szUserDic2, 'x', sizeof config.m_szUserDic2);
+    EXPECT_EQ(engine.configure(config), 0) << "a path without its end";
+    EXPECT_EQ(engine.checkUserDic("C:\\dic\\mywords"), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dlls, EngineDllTest, testing::ValuesIn(kEngines),
+                         [](const testing::TestParamInfo<Engine>& info) {
+                             return std::string(info.param.name);
+                         });
+
+} // namespace
