@@ -2,15 +2,10 @@
 // module exists, doing nothing that module would do.
 #include "StartupModules.h"
 
-#include "WXBApp.h"
 
 void RegisterEditControlClass() {}
 
 bool LoadCharacterTables() { return true; }
-
-bool ConfigureEngines(CWXBApp&) { return true; }
-
-void CloseUserDictionaries(int) {}
 
 void StartTranslationService(HWND, HINSTANCE) {}
 

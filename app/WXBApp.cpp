@@ -5,6 +5,8 @@
 #include "DocTemplate.h"
 #include "ResourceText.h"
 #include "InstanceNames.h"
+#include "JAZHXL.h"
+#include "ZHJAXL.h"
 #include "MainFrame.h"
 #include "StartupModules.h"
 #include "WXBDoc.h"
@@ -141,7 +143,8 @@ bool CWXBApp::InitInstance() {
     LoadDirectionSettings(m_direction, false);
 
     // 13.-14. User dictionaries and the engines' configuration; a refusal ends the program silently.
-    if (!ConfigureEngines(*this))
+    CheckUserDictionaries();
+    if (!ConfigureEngines())
         return false;
 
     // 15. The start-up direction's segmentation values become the current ones.
@@ -187,8 +190,6 @@ SegmentationValues CWXBApp::LoadSegmentation(int direction) const {
         v.exclamationMark = s.GetInt(SettingKey::JcExclamationMark);
         v.semicolonMark = s.GetInt(SettingKey::JcSemicolonMark);
         v.colonMark = s.GetInt(SettingKey::JcColonMark);
-        v.commaMark = v.dashMark = v.omitMark = 0;
-        v.transHomo = 0;
         v.lineFlag = s.GetInt(SettingKey::JcLineFlag);
         v.lineLength = s.GetInt(SettingKey::JcLineLength);
         v.spaceCutFlag = s.GetInt(SettingKey::JcSpaceCutFlag);
@@ -217,6 +218,8 @@ void CWXBApp::LoadDirectionSettings(int direction, bool reloadSegmentation) {
     m_systemDicFolder = mainDic.empty() ? m_programFolder + "SYSTEMDIC\\" : mainDic;
     m_inhouse = m_userStore.GetInt(SettingKey::Inhouse) == 1;
 
+    m_writeLog = m_userStore.GetInt(SettingKey::WriteLog);
+    m_logFileName = m_userStore.GetString(SettingKey::LogFileName);
     m_logPath = m_userStore.GetString(SettingKey::LogFile);
     if (!m_logPath.empty()) {
         std::time_t now = std::time(nullptr);
@@ -242,7 +245,10 @@ void CWXBApp::WriteLog(const std::string& line) const {
 
 int CWXBApp::ExitInstance() {
     m_userStore.WriteInt(SettingKey::SanmenHyoji, 0);
-    CloseUserDictionaries(m_direction);
+    if (m_direction == kChineseToJapanese)
+        DCJ_CloseAllUserDic();
+    else
+        DJC_CloseAllUserDic();
     return CApplication::ExitInstance();
 }
 

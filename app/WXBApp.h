@@ -6,6 +6,7 @@
 #include "SegmentationValues.h"
 #include "SettingsStore.h"
 #include "StartupSwitches.h"
+#include "UserDictionaryCheck.h"
 
 #include <string>
 
@@ -23,6 +24,14 @@ public:
 
     // Loads the values that belong to the direction; run at start-up and on every direction switch.
     void LoadDirectionSettings(int direction, bool reloadSegmentation);
+    // Offers the stored user dictionaries of both directions to their engines.
+    void CheckUserDictionaries();
+    // Hands both engines their configuration, JC first; false when either refuses.
+    bool ConfigureEngines() const;
+    const UserDictionarySlots& UserDictionaries() const { return m_userDics; }
+    const std::string& UserDictionaryFolder(int direction) const { return m_userDicFolder[direction]; }
+    const std::string& DocumentFolder() const { return m_docFolder; }
+
     // Appends one line to the log file, when there is one.
     void WriteLog(const std::string& line) const;
 
@@ -55,6 +64,11 @@ private:
     std::string m_resultWorkFile;
     std::string m_serviceName;
     std::string m_logPath;
+    std::string m_logFileName;
+    int m_writeLog = 0;
+    std::string m_userDicFolder[2];
+    std::string m_docFolder;
+    UserDictionarySlots m_userDics;
     int m_serviceNumber = 0;
     int m_direction = kJapaneseToChinese;
     int m_chineseScript = 0;

@@ -23,30 +23,30 @@ void CopyText(char* field, size_t fieldSize, const std::string& text, size_t max
 
 } // namespace
 
-TransConfig BuildTransConfig(EngineDirection direction, const EngineSettings& settings) {
+TransConfig BuildTransConfig(TransDirection direction, const EngineSettings& settings) {
     TransConfig config;
     std::memset(&config, 0, sizeof config);
     char* const slots[] = {config.m_szUserDic1, config.m_szUserDic2, config.m_szUserDic3};
     for (size_t i = 0; i < settings.userDics.size(); ++i)
         CopyText(slots[i], kUserDicPathSize, settings.userDics[i], kUserDicPathSize);
 
-    const bool chineseSource = direction == EngineDirection::ChineseToJapanese;
+    const bool chineseSource = direction == kChineseToJapanese;
     if (chineseSource) {
         // No engine can give fewer than one translation.
-        config.m_nTransHomo = settings.transHomo < 1 ? 1 : settings.transHomo;
-        config.m_nDashMark = settings.dashMark;
-        config.m_nOmitMark = settings.omitMark;
-        config.m_nCommaMark = settings.commaMark;
+        config.m_nTransHomo = settings.segmentation.transHomo < 1 ? 1 : settings.segmentation.transHomo;
+        config.m_nDashMark = settings.segmentation.dashMark;
+        config.m_nOmitMark = settings.segmentation.omitMark;
+        config.m_nCommaMark = settings.segmentation.commaMark;
     }
-    config.m_nPeriodOnly = settings.periodOnly;
-    config.m_nQuestionMark = settings.questionMark;
-    config.m_nExclamationMark = settings.exclamationMark;
-    config.m_nSemicolonMark = settings.semicolonMark;
-    config.m_nColonMark = settings.colonMark;
-    config.m_nLineFlag = settings.lineFlag;
-    config.m_nLineLength = settings.lineLength;
-    config.m_nSpaceCutFlag = settings.spaceCutFlag;
-    config.m_nSpaceCutLength = settings.spaceCutLength;
+    config.m_nPeriodOnly = settings.segmentation.periodOnly;
+    config.m_nQuestionMark = settings.segmentation.questionMark;
+    config.m_nExclamationMark = settings.segmentation.exclamationMark;
+    config.m_nSemicolonMark = settings.segmentation.semicolonMark;
+    config.m_nColonMark = settings.segmentation.colonMark;
+    config.m_nLineFlag = settings.segmentation.lineFlag;
+    config.m_nLineLength = settings.segmentation.lineLength;
+    config.m_nSpaceCutFlag = settings.segmentation.spaceCutFlag;
+    config.m_nSpaceCutLength = settings.segmentation.spaceCutLength;
     config.m_nWriteLog = settings.writeLog;
     CopyText(config.m_szLogFileName, kLogFileNameSize, settings.logFileName, 9);
     return config;

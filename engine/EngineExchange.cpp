@@ -87,7 +87,7 @@ EngineTranslation Ended(ExchangeEnd end, int32_t engineResult) {
 
 } // namespace
 
-CEngineExchange::CEngineExchange(EngineDirection direction, TransferFunction transfer,
+CEngineExchange::CEngineExchange(TransDirection direction, TransferFunction transfer,
                                  KanziFunction kanzi, CEngineAlerts& alerts)
     : m_direction(direction), m_transfer(std::move(transfer)), m_kanzi(std::move(kanzi)),
       m_alerts(alerts) {}
@@ -103,7 +103,7 @@ EngineTranslation CEngineExchange::Translate(const TransMode& mode, const char* 
     if (!output.Allocate(InitialOutputCapacity(sourceLength)) ||
         (wantRecords && !AllocateRecords(records, sourceLength))) {
         // A first shortage of the CJ direction is told in Japanese.
-        m_alerts.OnOutOfMemory(m_direction == EngineDirection::ChineseToJapanese
+        m_alerts.OnOutOfMemory(m_direction == kChineseToJapanese
                                    ? kMemoryShortage
                                    : kMemorryAllocError);
         return Ended(ExchangeEnd::OutOfMemory, 0);

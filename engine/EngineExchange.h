@@ -3,12 +3,11 @@
 #pragma once
 
 #include "EngineRecords.h"
+#include "SegmentationValues.h"
 
 #include <functional>
 #include <string>
 #include <vector>
-
-enum class EngineDirection { JapaneseToChinese, ChineseToJapanese };
 
 // What the user must be told about an exchange; the Windows side shows it in a message box.
 class CEngineAlerts {
@@ -46,7 +45,7 @@ constexpr int32_t kMaxWordRecords = 1 << 20;
 // One direction's engine as every caller uses it.
 class CEngineExchange {
 public:
-    CEngineExchange(EngineDirection direction, TransferFunction transfer, KanziFunction kanzi,
+    CEngineExchange(TransDirection direction, TransferFunction transfer, KanziFunction kanzi,
                     CEngineAlerts& alerts);
 
     // Word records are offered when the mode asks for them, one per source byte to start with.
@@ -57,7 +56,7 @@ public:
     EngineTranslation ConvertKanzi(const char* text, int32_t chineseCodePage) const;
 
 private:
-    EngineDirection m_direction;
+    TransDirection m_direction;
     TransferFunction m_transfer;
     KanziFunction m_kanzi;
     CEngineAlerts& m_alerts;

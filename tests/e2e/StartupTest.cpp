@@ -144,6 +144,20 @@ TEST(EditorInstanceTest, ClosingFrameWritesItsLineToTheLogFile) {
     EXPECT_EQ(std::string(content, length), "<<JC_TERMINATE>>\n");
 }
 
+TEST(EditorInstanceTest, UserDictionariesTheEngineRejectsAreRemovedFromTheSettings) {
+    CSettingsStore store = EditorStore();
+    store.WriteString(SettingKey::JcUserDic2, "C:\\no such\\dictionary");
+    store.WriteString(SettingKey::CjUserDic1, "C:\\no such\\other");
+    RunningEditor editor(L"");
+    HWND frame = WaitForTopWindow(L" - Twintext", 30000, editor.ProcessId());
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(store.GetString(SettingKey::JcUserDic2), "");
+    EXPECT_EQ(store.GetString(SettingKey::CjUserDic1), "");
+    EXPECT_TRUE(store.Exists("JcUserDic", "User Dic2"));  // emptied, not deleted
+    ::PostMessageW(frame, WM_CLOSE, 0, 0);
+    EXPECT_EQ(editor.WaitForExit(30000), 0u);
+}
+
 const UINT kAboutCommand = 0xE140;
 const UINT kHelpFinderCommand = 0xE143;
 

@@ -34,19 +34,19 @@ std::string TextAt(const Bytes& bytes, size_t offset, size_t size) {
 
 EngineSettings DistinctSettings() {
     EngineSettings s;
-    s.periodOnly = 2;
-    s.dashMark = 3;
-    s.omitMark = 4;
-    s.questionMark = 5;
-    s.exclamationMark = 6;
-    s.semicolonMark = 7;
-    s.colonMark = 8;
-    s.commaMark = 9;
-    s.lineFlag = 10;
-    s.lineLength = 36;
-    s.spaceCutFlag = 12;
-    s.spaceCutLength = 13;
-    s.transHomo = 9999;
+    s.segmentation.periodOnly = 2;
+    s.segmentation.dashMark = 3;
+    s.segmentation.omitMark = 4;
+    s.segmentation.questionMark = 5;
+    s.segmentation.exclamationMark = 6;
+    s.segmentation.semicolonMark = 7;
+    s.segmentation.colonMark = 8;
+    s.segmentation.commaMark = 9;
+    s.segmentation.lineFlag = 10;
+    s.segmentation.lineLength = 36;
+    s.segmentation.spaceCutFlag = 12;
+    s.segmentation.spaceCutLength = 13;
+    s.segmentation.transHomo = 9999;
     s.writeLog = 1;
     s.logFileName = "twinlog";
     s.userDics = {"C:\\dic\\mywords", "", "D:\\日本語\\words"};
@@ -68,9 +68,9 @@ const Field kFields[] = {
 
 TEST(EngineConfigTest, RecordsHoldTheSettingsAtTheirOffsets) {
     const EngineSettings settings = DistinctSettings();
-    for (EngineDirection direction :
-         {EngineDirection::JapaneseToChinese, EngineDirection::ChineseToJapanese}) {
-        const bool cj = direction == EngineDirection::ChineseToJapanese;
+    for (TransDirection direction :
+         {kJapaneseToChinese, kChineseToJapanese}) {
+        const bool cj = direction == kChineseToJapanese;
         Bytes expected(1616, 0);
         PutText(expected, 0, "C:\\dic\\mywords");
         PutText(expected, 1032, "D:\\日本語\\words");
@@ -89,8 +89,8 @@ TEST(EngineConfigTest, TransHomoBelowOneIsOne) {
     } cases[] = {{0, 1}, {-3, 1}, {1, 1}, {3, 3}, {9999, 9999}};
     for (const auto& c : cases) {
         EngineSettings settings;
-        settings.transHomo = c.stored;
-        Bytes bytes = RecordBytes(BuildTransConfig(EngineDirection::ChineseToJapanese, settings));
+        settings.segmentation.transHomo = c.stored;
+        Bytes bytes = RecordBytes(BuildTransConfig(kChineseToJapanese, settings));
         Bytes expected(4, 0);
         PutInt(expected, 0, c.passed);
         EXPECT_EQ(Bytes(bytes.begin() + 1548, bytes.begin() + 1552), expected) << c.stored;
@@ -115,7 +115,7 @@ TEST(EngineConfigTest, LogFileNameIsCutSafely) {
     for (const CutCase& c : kLogNames) {
         EngineSettings settings;
         settings.logFileName = c.given;
-        Bytes bytes = RecordBytes(BuildTransConfig(EngineDirection::JapaneseToChinese, settings));
+        Bytes bytes = RecordBytes(BuildTransConfig(kJapaneseToChinese, settings));
         EXPECT_EQ(TextAt(bytes, 1604, 12), c.kept) << c.given;
     }
 }
@@ -130,7 +130,7 @@ TEST(EngineConfigTest, UserDictionaryPathsAreCutSafely) {
     for (const CutCase& c : kPaths) {
         EngineSettings settings;
         settings.userDics = {c.given, c.given, c.given};
-        Bytes bytes = RecordBytes(BuildTransConfig(EngineDirection::ChineseToJapanese, settings));
+        Bytes bytes = RecordBytes(BuildTransConfig(kChineseToJapanese, settings));
         for (size_t offset : {0, 516, 1032})
             EXPECT_EQ(TextAt(bytes, offset, 516), c.kept) << c.given.size() << " at " << offset;
         EXPECT_EQ(bytes[1548], 1) << "a long path ran into the next field";

@@ -20,7 +20,7 @@ public:
 
 struct Engine {
     const char* name;
-    EngineDirection direction;
+    TransDirection direction;
     JC_TransferFn transfer;  // both translate functions have this shape
     Japanese_Chinese_Kanzi_ProcessFn kanzi;
     Set_JCTrans_ConfigureFn configure;
@@ -28,9 +28,9 @@ struct Engine {
 };
 
 const Engine kEngines[] = {
-    {"JAZHXL", EngineDirection::JapaneseToChinese, JC_Transfer, Japanese_Chinese_Kanzi_Process,
+    {"JAZHXL", kJapaneseToChinese, JC_Transfer, Japanese_Chinese_Kanzi_Process,
      Set_JCTrans_Configure, CheckIfUDicFile_JC},
-    {"ZHJAXL", EngineDirection::ChineseToJapanese, CJ_Transfer, Chinese_Japanese_Kanzi_Process,
+    {"ZHJAXL", kChineseToJapanese, CJ_Transfer, Chinese_Japanese_Kanzi_Process,
      Set_CJTrans_Configure, CheckIfUDicFile_CJ},
 };
 

@@ -104,8 +104,8 @@ public:
     std::vector<std::string> messages;
 };
 
-const EngineDirection kJC = EngineDirection::JapaneseToChinese;
-const EngineDirection kCJ = EngineDirection::ChineseToJapanese;
+const TransDirection kJC = kJapaneseToChinese;
+const TransDirection kCJ = kChineseToJapanese;
 const ExchangeEnd kDone = ExchangeEnd::Done;
 const ExchangeEnd kFault = ExchangeEnd::EngineFault;
 const ExchangeEnd kNoMemory = ExchangeEnd::OutOfMemory;
@@ -120,7 +120,7 @@ std::vector<Reply> EverLarger(int count) {
 
 struct TranslateCase {
     const char* name;
-    EngineDirection direction;
+    TransDirection direction;
     size_t sourceLength;
     bool wantRecords;
     std::vector<Reply> replies;
