@@ -148,7 +148,8 @@ bool CWXBApp::InitInstance() {
         return false;
 
     // 15. The start-up direction's segmentation values become the current ones.
-    m_currentSegmentation = m_segmentation[m_direction];
+    m_currentSegmentation = ::CurrentSegmentation(TransDirection(m_direction), m_segmentation[kJapaneseToChinese],
+                                                m_segmentation[kChineseToJapanese]);
 
     // 16. New document or the file named on the command line.
     if (!ProcessShellCommand(ParseShellCommandLine(CommandLine().c_str())))
@@ -229,7 +230,8 @@ void CWXBApp::LoadDirectionSettings(int direction, bool reloadSegmentation) {
     }
     if (reloadSegmentation) {
         m_segmentation[direction] = LoadSegmentation(direction);
-        m_currentSegmentation = m_segmentation[direction];
+        m_currentSegmentation = ::CurrentSegmentation(TransDirection(direction), m_segmentation[kJapaneseToChinese],
+                                                    m_segmentation[kChineseToJapanese]);
     }
 }
 

@@ -21,3 +21,14 @@ struct SegmentationValues {
     int32_t spaceCutFlag = 0;
     int32_t spaceCutLength = 0;
 };
+
+// The values segmentation works with in a direction: that direction's own, except the marks only
+// Chinese text has (comma, dash, ellipsis), which always come from the Chinese settings.
+inline SegmentationValues CurrentSegmentation(TransDirection direction, const SegmentationValues& japanese,
+                                              const SegmentationValues& chinese) {
+    SegmentationValues current = direction == kChineseToJapanese ? chinese : japanese;
+    current.commaMark = chinese.commaMark;
+    current.dashMark = chinese.dashMark;
+    current.omitMark = chinese.omitMark;
+    return current;
+}

@@ -1,0 +1,132 @@
+// Reads a text one character at a time in the multibyte code page of its language, whatever
+// form the file holds (multibyte, UTF-16 little-endian, UTF-8). Carriage returns are skipped.
+#pragma once
+
+#include "CodePages.h"
+
+#include <bitset>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+enum ReadCharKind { kCharEnd = -1, kCharLineFeed = 0, kCharSingle = 1, kCharDouble = 2 };
+
+struct TextChar {
+    int kind = kCharEnd;
+    unsigned char bytes[2] = {0, 0};
+
+    bool IsEnd() const { return kind == kCharEnd; }
+    bool IsLineFeed() const { return kind == kCharLineFeed; }
+    bool IsSingle(unsigned char b) const { return kind == kCharSingle && bytes[0] == b; }
+    bool IsDouble(uint16_t code) const { return kind == kCharDouble && Code() == code; }
+    uint16_t Code() const { return uint16_t(bytes[0] << 8 | bytes[1]); }
+    int Length() const { return kind == kCharDouble ? 2 : kind == kCharSingle ? 1 : 0; }
+    void AppendTo(std::string& text) const {
+        if (kind == kCharSingle) {
+            text.push_back(char(bytes[0]));
+        } else if (kind == kCharDouble) {
+            text.push_back(char(bytes[0]));
+            text.push_back(char(bytes[1]));
+        }
+    }
+};
+
+// Character forms of a text file.
+enum TextForm { kFormMultibyte = 0, kFormUtf16 = 1, kFormUtf8 = 2 };
+
+class CCharacterReader {
+public:
+    // The data must outlive the reader. A byte-order mark at the start of a Unicode form is skipped.
+    CCharacterReader(const unsigned char* data, size_t size, int form, unsigned codePage, const CCodePages& codePages);
+
+    TextChar Next() {
+        TextChar c = m_form == kFormMultibyte ? NextMultibyte() : NextUnicode();
+        if (c.kind == kCharLineFeed) {
+            m_previousLineLength = m_lineLength;
+            m_lineLength = 0;
+        } else {
+            m_lineLength += c.Length();
+        }
+        return c;
+    }
+    // Copies the ordinary characters that follow into out while it holds fewer than limit bytes
+    // (multibyte text only; a fast path for the bulk of a sentence). ordinarySingle says which
+    // single bytes are ordinary, specialDouble which double-byte codes are not.
+    // Returns the last character copied (the end kind when none) and notes double-byte ones.
+    TextChar CopyOrdinaryRun(std::string& out, size_t limit, const bool* ordinarySingle,
+                             const std::bitset<0x10000>& specialDouble, bool& copiedDouble) {
+        TextChar last;
+        if (m_form != kFormMultibyte)
+            return last;
+        const size_t start = out.size();
+        size_t pos = m_pos;
+        size_t lastStart = m_size;
+        while (pos < m_size && start + (pos - m_pos) < limit) {
+            unsigned char b = m_data[pos];
+            if (IsLeadByte(m_codePage, b)) {
+                if (pos + 1 >= m_size || specialDouble[size_t(b << 8 | m_data[pos + 1])])
+                    break;
+                copiedDouble = true;
+                lastStart = pos;
+                pos += 2;
+            } else {
+                if (!ordinarySingle[b])
+                    break;
+                lastStart = pos;
+                pos += 1;
+            }
+        }
+        if (lastStart == m_size)
+            return last;
+        out.append(reinterpret_cast<const char*>(m_data + m_pos), pos - m_pos);
+        m_lineLength += int(pos - m_pos);
+        last.kind = pos - lastStart == 2 ? kCharDouble : kCharSingle;
+        last.bytes[0] = m_data[lastStart];
+        last.bytes[1] = last.kind == kCharDouble ? m_data[lastStart + 1] : 0;
+        m_pos = pos;
+        return last;
+    }
+
+    // Bytes read since the last line feed, and the length of the line that the last one ended.
+    int LineLength() const { return m_lineLength; }
+    int PreviousLineLength() const { return m_previousLineLength; }
+
+private:
+    TextChar NextMultibyte() {
+        TextChar c;
+        while (m_pos < m_size && m_data[m_pos] == '\r')
+            ++m_pos;
+        if (m_pos >= m_size)
+            return c;
+        unsigned char first = m_data[m_pos++];
+        if (first == '\n') {
+            c.kind = kCharLineFeed;
+            return c;
+        }
+        c.bytes[0] = first;
+        // A lead byte with nothing after it stays a single byte.
+        if (IsLeadByte(m_codePage, first) && m_pos < m_size) {
+            c.bytes[1] = m_data[m_pos++];
+            c.kind = kCharDouble;
+        } else {
+            c.kind = kCharSingle;
+        }
+        return c;
+    }
+    TextChar NextUnicode();
+    // Code point of the next Unicode character, or -1 at the end.
+    long NextCodePoint();
+    TextChar FromCodePoint(long codePoint);
+
+    const unsigned char* m_data;
+    size_t m_size;
+    size_t m_pos = 0;
+    int m_form;
+    unsigned m_codePage;
+    const CCodePages& m_codePages;
+    int m_lineLength = 0;
+    int m_previousLineLength = 0;
+    // Converted form of each character of the Basic Multilingual Plane, filled as met:
+    // 0 = not yet converted, else length (1 or 2) in bits 16-17 and the bytes below.
+    std::vector<uint32_t> m_bmpCache;
+};

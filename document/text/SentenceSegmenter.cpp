@@ -1,0 +1,337 @@
+// Cuts a plain text into separators and sentences under the segmentation values of the direction.
+#include "SentenceSegmenter.h"
+
+#include "BlankCleaning.h"
+#include "Punctuation.h"
+
+namespace {
+
+class CSegmenter {
+public:
+    CSegmenter(CCharacterReader& reader, unsigned codePage, TransDirection direction, const SegmentationValues& v)
+        : m_reader(reader), m_codePage(codePage), m_p(PunctuationFor(codePage)),
+          m_chinese(direction == kChineseToJapanese), m_v(v) {
+        BuildOrdinaryTables();
+    }
+
+    SegmentationResult Run();
+
+private:
+    void Read() { m_cur = m_reader.Next(); }
+    void BuildOrdinaryTables();
+    bool IsOrdinary(const TextChar& c) const {
+        return c.kind == kCharSingle ? m_ordinarySingle[c.bytes[0]]
+                                     : c.kind == kCharDouble && !m_specialDouble[c.Code()];
+    }
+    void CollectSeparator(std::string& separator);
+    void CollectSentence(std::string& sentence);
+    // Stores the current character, reads the next one.
+    void Take(std::string& sentence) {
+        // Only blanks and a lead byte left alone at the end give the blank cleaning work.
+        m_needsCleaning = m_needsCleaning || IsBlank(m_cur) ||
+                          (m_cur.kind == kCharSingle && IsLeadByte(m_codePage, m_cur.bytes[0]));
+        m_last = m_cur;
+        m_cur.AppendTo(sentence);
+        Read();
+    }
+    void TakeWhile(std::string& sentence, bool (CSegmenter::*test)(const TextChar&) const, const TextChar& like);
+    bool Same(const TextChar& c) const;
+    int EndMarkClass(const TextChar& c) const;
+    static bool IsDigit(const TextChar& c) {
+        return (c.kind == kCharSingle && c.bytes[0] >= '0' && c.bytes[0] <= '9') ||
+               (c.kind == kCharDouble && c.Code() >= 0x824F && c.Code() <= 0x8258);
+    }
+    static bool IsDigitOrDot(const TextChar& c) { return IsDigit(c) || c.IsSingle('.') || c.IsDouble(0x8144); }
+    bool IsBlank(const TextChar& c) const { return c.IsSingle(' ') || c.IsDouble(m_p.fullWidthBlank); }
+
+    CCharacterReader& m_reader;
+    unsigned m_codePage;
+    const PunctuationCodes& m_p;
+    bool m_chinese;
+    const SegmentationValues& m_v;
+    TextChar m_cur;
+    TextChar m_last;
+    TextChar m_like;  // the character a TakeWhile run repeats
+    bool m_pendingParagraph = false;
+    bool m_needsCleaning = false;
+    // Characters no rule looks at, which the fast path copies in bulk.
+    bool m_ordinarySingle[256] = {};
+    std::bitset<0x10000> m_specialDouble;
+};
+
+void CSegmenter::BuildOrdinaryTables() {
+    for (int b = 0x21; b < 0x80; ++b)
+        m_ordinarySingle[b] = true;
+    for (unsigned char b : {'.', '?', '!', ':', ';', ',', ')'})
+        m_ordinarySingle[b] = false;
+    // Half-width katakana; the half-width full stop A1 is an end mark.
+    for (int b = 0xA2; b <= 0xDF; ++b)
+        m_ordinarySingle[b] = !IsLeadByte(m_codePage, static_cast<unsigned char>(b));
+    // Every punctuation code the rules know, and the full-width digits.
+    const uint16_t codes[] = {m_p.fullWidthBlank, m_p.fullWidthPeriod, m_p.fullStop,    m_p.question,
+                              m_p.exclamation,    m_p.colon,           m_p.comma,       m_p.semicolon,
+                              m_p.ellipsis,       m_p.endMarkDash,     m_p.ruleDash,    m_p.closingParen,
+                              m_p.closingQuote,   0x8144};
+    for (uint16_t code : codes)
+        if (code)
+            m_specialDouble[code] = true;
+    for (uint16_t digit = 0x824F; digit <= 0x8258; ++digit)
+        m_specialDouble[digit] = true;
+}
+
+bool CSegmenter::Same(const TextChar& c) const {
+    return c.kind == m_like.kind && c.Code() == m_like.Code() && c.bytes[0] == m_like.bytes[0];
+}
+
+void CSegmenter::TakeWhile(std::string& sentence, bool (CSegmenter::*test)(const TextChar&) const,
+                           const TextChar& like) {
+    m_like = like;
+    while (sentence.size() < kMaxSegmentBytes && (this->*test)(m_cur))
+        Take(sentence);
+}
+
+int CSegmenter::EndMarkClass(const TextChar& c) const {
+    if (c.kind == kCharDouble) {
+        uint16_t code = c.Code();
+        if (code == m_p.fullStop)
+            return 1;
+        if (!m_chinese && m_v.semicolonMark && code == m_p.semicolon)
+            return 1;
+        if (m_chinese && m_v.dashMark && m_p.endMarkDash && code == m_p.endMarkDash)
+            return 6;
+        if (m_chinese && m_v.omitMark && m_p.ellipsis && code == m_p.ellipsis)
+            return 7;
+        if (m_v.periodOnly == 2 && code == m_p.fullWidthPeriod)
+            return 8;
+        if (m_v.questionMark && code == m_p.question)
+            return 9;
+        if (m_v.exclamationMark && code == m_p.exclamation)
+            return 10;
+        if (m_chinese && m_v.semicolonMark && code == m_p.semicolon)
+            return 11;
+        return 0;
+    }
+    if (c.kind != kCharSingle)
+        return 0;
+    unsigned char b = c.bytes[0];
+    if (!m_chinese && (b == 0xA1 || (m_v.semicolonMark && b == ';')))
+        return 1;
+    if (m_v.periodOnly == 2 && b == '.')
+        return 2;
+    if (m_v.questionMark && b == '?')
+        return 3;
+    if (m_v.exclamationMark && b == '!')
+        return 4;
+    if (m_chinese && m_v.semicolonMark && b == ';')
+        return 11;
+    return 0;
+}
+
+void CSegmenter::CollectSeparator(std::string& separator) {
+    for (;;) {
+        if (m_pendingParagraph) {
+            separator += "\r\n";
+            m_pendingParagraph = false;
+            continue;
+        }
+        if (m_cur.IsEnd())
+            return;
+        std::string piece;
+        if (m_cur.IsLineFeed())
+            piece = "\r\n";
+        else if (m_cur.kind == kCharSingle && m_cur.bytes[0] <= 0x20)
+            // A zero byte would end the separator in a bilingual file; it is kept as a blank.
+            piece = m_cur.bytes[0] == 0 ? std::string(" ") : std::string(1, char(m_cur.bytes[0]));
+        else if (m_cur.IsDouble(m_p.fullWidthBlank))
+            m_cur.AppendTo(piece);
+        else
+            return;
+        // Blank lines beyond what a separator holds are dropped; the text goes on.
+        if (separator.size() + piece.size() <= kMaxSegmentBytes)
+            separator += piece;
+        Read();
+    }
+}
+
+void CSegmenter::CollectSentence(std::string& s) {
+    m_last = TextChar();
+    bool asciiBlankBefore = false;
+    bool fullWidthBlankOpen = false;
+    while (s.size() < kMaxSegmentBytes) {
+        if (m_cur.IsEnd())
+            return;
+        if (m_cur.IsLineFeed()) {
+            if (m_v.lineFlag == 0)
+                return;
+            if (m_v.lineFlag == 1 && m_reader.PreviousLineLength() < m_v.lineLength)
+                return;
+            Read();
+            if (m_cur.IsLineFeed()) {
+                m_pendingParagraph = true;
+                return;
+            }
+            continue;  // the lines are joined without a blank
+        }
+
+        if (m_chinese) {
+            if ((m_cur.IsSingle(' ') && asciiBlankBefore) ||
+                (m_cur.IsDouble(m_p.fullWidthBlank) && fullWidthBlankOpen)) {
+                Take(s);
+                return;
+            }
+        }
+        if (m_cur.kind == kCharSingle && m_cur.bytes[0] < 0x20)
+            m_cur.bytes[0] = ' ';
+
+        const TextChar before = m_last;
+        if (m_v.colonMark && (m_cur.IsSingle(':') || m_cur.IsDouble(m_p.colon)) && !IsDigit(before)) {
+            Take(s);
+            return;
+        }
+        if (m_chinese && m_v.commaMark && (m_cur.IsSingle(',') || (m_p.comma && m_cur.IsDouble(m_p.comma)))) {
+            Take(s);
+            if (IsDigit(before) && IsDigit(m_cur))
+                continue;
+            return;
+        }
+        if (m_chinese && m_v.dashMark && m_p.ruleDash && m_cur.IsDouble(m_p.ruleDash) && !IsDigit(before)) {
+            TakeWhile(s, &CSegmenter::Same, m_cur);
+            return;
+        }
+        if (int mark = EndMarkClass(m_cur)) {
+            TextChar markChar = m_cur;
+            Take(s);
+            auto takeRun = [&](char single, uint16_t code) {
+                TextChar like;
+                like.kind = single ? kCharSingle : kCharDouble;
+                like.bytes[0] = single ? static_cast<unsigned char>(single) : static_cast<unsigned char>(code >> 8);
+                like.bytes[1] = single ? 0 : static_cast<unsigned char>(code & 0xFF);
+                TakeWhile(s, &CSegmenter::Same, like);
+            };
+            switch (mark) {
+            case 2: takeRun('.', 0); break;
+            case 3:
+            case 4:
+                takeRun('?', 0);
+                takeRun('!', 0);
+                break;
+            case 8: takeRun(0, m_p.fullWidthPeriod); break;
+            case 9:
+            case 10:
+                takeRun(0, m_p.question);
+                takeRun(0, m_p.exclamation);
+                if (m_chinese && m_p.closingQuote && m_cur.IsDouble(m_p.closingQuote) && s.size() < kMaxSegmentBytes) {
+                    Take(s);
+                    return;
+                }
+                break;
+            case 6:
+            case 7:
+                if (m_chinese)
+                    TakeWhile(s, &CSegmenter::Same, markChar);
+                break;
+            case 1:
+                if (m_chinese && m_p.closingQuote && m_cur.IsDouble(m_p.closingQuote) && s.size() < kMaxSegmentBytes) {
+                    Take(s);
+                    return;
+                }
+                break;
+            }
+            if (m_cur.IsSingle(')') && s.size() < kMaxSegmentBytes)
+                Take(s);
+            if (m_cur.IsDouble(m_p.closingParen) && s.size() < kMaxSegmentBytes)
+                Take(s);
+            return;
+        }
+
+        if (IsOrdinary(m_cur)) {
+            // The bulk of a sentence: copy the run of ordinary characters at once.
+            bool copiedDouble = m_cur.kind == kCharDouble;
+            m_last = m_cur;
+            m_cur.AppendTo(s);
+            TextChar last = m_reader.CopyOrdinaryRun(s, kMaxSegmentBytes, m_ordinarySingle, m_specialDouble, copiedDouble);
+            if (!last.IsEnd())
+                m_last = last;
+            asciiBlankBefore = false;
+            if (copiedDouble)
+                fullWidthBlankOpen = false;
+            Read();
+            if (m_v.periodOnly == 1 && !IsDigitOrDot(m_last) &&
+                (m_cur.IsSingle('.') || m_cur.IsDouble(m_p.fullWidthPeriod))) {
+                TakeWhile(s, &CSegmenter::Same, m_cur);
+                if (m_cur.IsSingle(')') && s.size() < kMaxSegmentBytes)
+                    Take(s);
+                if (m_cur.IsDouble(m_p.closingParen) && s.size() < kMaxSegmentBytes)
+                    Take(s);
+                return;
+            }
+            continue;
+        }
+
+        const TextChar stored = m_cur;
+        Take(s);
+        asciiBlankBefore = stored.IsSingle(' ');
+        if (stored.IsDouble(m_p.fullWidthBlank))
+            fullWidthBlankOpen = true;
+        else if (stored.kind == kCharDouble)
+            fullWidthBlankOpen = false;
+
+        bool storedPeriod = stored.IsSingle('.') || stored.IsDouble(m_p.fullWidthPeriod);
+        if (m_v.periodOnly == 1 && !IsDigitOrDot(stored) &&
+            (m_cur.IsSingle('.') || m_cur.IsDouble(m_p.fullWidthPeriod))) {
+            TakeWhile(s, &CSegmenter::Same, m_cur);
+            if (m_cur.IsSingle(')') && s.size() < kMaxSegmentBytes)
+                Take(s);
+            if (m_cur.IsDouble(m_p.closingParen) && s.size() < kMaxSegmentBytes)
+                Take(s);
+            return;
+        }
+        if (m_v.periodOnly == 0 && storedPeriod && (IsBlank(m_cur) || m_cur.IsLineFeed() || m_cur.IsEnd()))
+            return;
+    }
+}
+
+SegmentationResult CSegmenter::Run() {
+    SegmentationResult result;
+    Read();
+    if (m_cur.IsSingle(0)) {
+        result.end = SegmentationEnd::BilingualFile;
+        return result;
+    }
+    while (result.segments.size() < size_t(kMaxReadSentences)) {
+        Segment segment;
+        CollectSeparator(segment.separator);
+        std::string sentence;
+        sentence.reserve(128);
+        m_needsCleaning = false;
+        CollectSentence(sentence);
+        if (!m_needsCleaning)
+            segment.sentence = std::move(sentence);
+        else if (m_chinese)
+            segment.sentence = CleanChineseBlanks(sentence, m_codePage, m_v.spaceCutFlag, m_v.spaceCutLength);
+        else
+            segment.sentence = CleanJapaneseBlanks(sentence);
+        if (segment.sentence.empty())
+            break;
+        result.segments.push_back(std::move(segment));
+        if (m_cur.IsEnd())
+            break;
+    }
+    if (result.segments.size() == size_t(kMaxReadSentences)) {
+        result.segments.pop_back();
+        result.end = SegmentationEnd::TooManySentences;
+    }
+    if (result.segments.empty())
+        result.segments.emplace_back();
+    result.previousLineLength = m_reader.PreviousLineLength();
+    return result;
+}
+
+} // namespace
+
+SegmentationResult SegmentText(const unsigned char* data, size_t size, int form, unsigned codePage,
+                               TransDirection direction, const SegmentationValues& values,
+                               const CCodePages& codePages) {
+    CCharacterReader reader(data, size, form, codePage, codePages);
+    return CSegmenter(reader, codePage, direction, values).Run();
+}
