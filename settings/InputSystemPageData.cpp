@@ -39,7 +39,7 @@ bool ForeignOnJapanese(const std::string& fileName) {
 }
 
 // Converted character by character, so that the cut never splits a two-byte character.
-std::string ConvertWithin(const ICodePageConverter& converter, std::wstring_view text,
+std::string ConvertWithin(const CCodePages& converter, std::wstring_view text,
                           unsigned codePage, size_t maxBytes) {
     std::string result;
     for (size_t i = 0; i < text.size();) {
@@ -47,7 +47,7 @@ std::string ConvertWithin(const ICodePageConverter& converter, std::wstring_view
         bool highSurrogate = text[i] >= 0xD800 && text[i] <= 0xDBFF;
         if (highSurrogate && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF)
             length = 2;
-        std::string piece = converter.FromWide(text.substr(i, length), codePage);
+        std::string piece = FromWide(converter, text.substr(i, length), codePage);
         if (result.size() + piece.size() > maxBytes)
             break;
         result += piece;
@@ -56,7 +56,7 @@ std::string ConvertWithin(const ICodePageConverter& converter, std::wstring_view
     return result;
 }
 
-void AddInstalledInputMethods(IInputSystem& system, const ICodePageConverter& converter,
+void AddInstalledInputMethods(IInputSystem& system, const CCodePages& converter,
                               InputSystemPageData& page) {
     std::vector<KeyboardLayout> layouts = system.InstalledLayouts();
     if (layouts.size() > kMaxInputLayouts)
@@ -69,12 +69,12 @@ void AddInstalledInputMethods(IInputSystem& system, const ICodePageConverter& co
         if (fileName.empty() || (list == ImeListLanguage::Japanese && ForeignOnJapanese(fileName)))
             continue;
         std::string description =
-            converter.FromWide(system.ImeDescription(layout), InfoOf(list).codePage);
+            FromWide(converter, system.ImeDescription(layout), InfoOf(list).codePage);
         page.List(list).entries.push_back({description, fileName, false});
     }
 }
 
-std::string TextServiceEntryText(const ICodePageConverter& converter, ImeListLanguage list,
+std::string TextServiceEntryText(const CCodePages& converter, ImeListLanguage list,
                                  std::wstring name, int count) {
     // Big5 has only the traditional form of the character for "country".
     if (list == ImeListLanguage::ChineseBig5)
@@ -86,7 +86,7 @@ std::string TextServiceEntryText(const ICodePageConverter& converter, ImeListLan
     return text;
 }
 
-void AddTextServices(IInputSystem& system, const ICodePageConverter& converter,
+void AddTextServices(IInputSystem& system, const CCodePages& converter,
                      InputSystemPageData& page) {
     for (int number = 1; number <= kMaxPreloadValues; ++number) {
         std::string value = system.PreloadValue(number);
@@ -139,7 +139,7 @@ std::string& SettingOf(InputSettings& settings, ImeListLanguage list) {
     return const_cast<std::string&>(SettingOf(std::as_const(settings), list));
 }
 
-InputSystemPageData LoadInputSystemPage(IInputSystem& system, const ICodePageConverter& converter,
+InputSystemPageData LoadInputSystemPage(IInputSystem& system, const CCodePages& converter,
                                         const InputSettings& settings) {
     InputSystemPageData page;
     page.autoChangeRadio = settings.imeAutoChange != 0 ? 0 : 1;

@@ -2,7 +2,7 @@
 // language, the installed input methods and the text services of the preloaded layouts.
 #pragma once
 
-#include "CodePageConverter.h"
+#include "CodePages.h"
 #include "InputSettings.h"
 
 #include <string>
@@ -42,7 +42,7 @@ struct InputSystemPageData {
 };
 
 // The page's content when it opens, with the current settings selected.
-InputSystemPageData LoadInputSystemPage(IInputSystem& system, const ICodePageConverter& converter,
+InputSystemPageData LoadInputSystemPage(IInputSystem& system, const CCodePages& converter,
                                         const InputSettings& settings);
 
 // The settings after OK: a list without a selection leaves its setting as it was, and a

@@ -26,3 +26,20 @@ public:
 
 // The converters of the system the program runs on.
 const CCodePages& SystemCodePages();
+
+// Wide text of the system's own width (UTF-16 on Windows) in a code page.
+inline std::string FromWide(const CCodePages& codePages, std::wstring_view text, unsigned codePage,
+                            size_t* lost = nullptr) {
+    std::u16string units;
+    units.reserve(text.size());
+    for (wchar_t c : text) {
+        unsigned long codePoint = static_cast<unsigned long>(c);
+        if (codePoint > 0xFFFF) {
+            units += char16_t(0xD800 + ((codePoint - 0x10000) >> 10));
+            units += char16_t(0xDC00 + ((codePoint - 0x10000) & 0x3FF));
+        } else {
+            units += char16_t(codePoint);
+        }
+    }
+    return codePages.FromUtf16(units, codePage, lost);
+}

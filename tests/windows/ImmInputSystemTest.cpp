@@ -4,7 +4,7 @@
 #include "InputLayoutFinder.h"
 #include "InputSwitch.h"
 #include "InputSystemPageData.h"
-#include "WinCodePages.h"
+#include "CodePages.h"
 
 #include <gtest/gtest.h>
 
@@ -122,17 +122,17 @@ TEST_F(ImmInputSystemTest, PageOnWineOffersNothingEvenWithChinesePreloadValues) 
     WritePreload(L"1", L"00000804");
     WritePreload(L"2", L"00000804");
     CImmInputSystem owned(HKEY_CURRENT_USER, kOwnPreload);
-    InputSystemPageData page = LoadInputSystemPage(owned, CWinCodePages(), InputSettings());
+    InputSystemPageData page = LoadInputSystemPage(owned, SystemCodePages(), InputSettings());
     for (const InputMethodList& list : page.lists)
         EXPECT_TRUE(list.entries.empty());
 }
 
-TEST(WinCodePagesTest, ChineseScriptsConvertWithTheSystemTables) {
-    CWinCodePages codePages;
-    EXPECT_EQ(codePages.FromWide(L"\u570B", 950), "\xB0\xEA");
-    EXPECT_EQ(codePages.FromWide(L"\u56FD", 936), "\xB9\xFA");
-    EXPECT_EQ(codePages.FromWide(L"\u56FD", 950), "?"); // why the page replaces it first
-    EXPECT_EQ(codePages.FromWide(L"IME \u65E5\u672C", 932), "IME \x93\xFA\x96\x7B");
+TEST(SystemCodePagesTest, ChineseScriptsConvertWithTheSystemTables) {
+    const CCodePages& codePages = SystemCodePages();
+    EXPECT_EQ(FromWide(codePages, L"\u570B", 950), "\xB0\xEA");
+    EXPECT_EQ(FromWide(codePages, L"\u56FD", 936), "\xB9\xFA");
+    EXPECT_EQ(FromWide(codePages, L"\u56FD", 950), "?"); // why the page replaces it first
+    EXPECT_EQ(FromWide(codePages, L"IME \u65E5\u672C", 932), "IME \x93\xFA\x96\x7B");
 }
 
 } // namespace

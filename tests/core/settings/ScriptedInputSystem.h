@@ -3,7 +3,7 @@
 // code under test did to it.
 #pragma once
 
-#include "CodePageConverter.h"
+#include "CodePages.h"
 #include "InputSystem.h"
 
 #include <cstdio>
@@ -88,18 +88,19 @@ private:
 };
 
 // ASCII as it is, a handful of CJK characters in 932, 936 and 950, "?" for the rest.
-class CTableCodePages final : public ICodePageConverter {
+class CTableCodePages final : public CCodePages {
 public:
-    std::string FromWide(std::wstring_view text, unsigned codePage) const override {
-        static const std::map<std::pair<unsigned, wchar_t>, std::string> table = {
-            {{932, L'\u65E5'}, "\x93\xFA"}, {{932, L'\u672C'}, "\x96\x7B"},
-            {{932, L'\u56FD'}, "\x8D\x91"}, {{936, L'\u56FD'}, "\xB9\xFA"},
-            {{936, L'\u62FC'}, "\xC6\xB4"}, {{936, L'\u97F3'}, "\xD2\xF4"},
-            {{950, L'\u570B'}, "\xB0\xEA"}, {{950, L'\u62FC'}, "\xAB\xF7"},
-            {{950, L'\u97F3'}, "\xAD\xB5"},
+    std::u16string ToUtf16(std::string_view, unsigned) const override { return std::u16string(); }
+    std::string FromUtf16(std::u16string_view text, unsigned codePage, size_t* = nullptr) const override {
+        static const std::map<std::pair<unsigned, char16_t>, std::string> table = {
+            {{932, u'\u65E5'}, "\x93\xFA"}, {{932, u'\u672C'}, "\x96\x7B"},
+            {{932, u'\u56FD'}, "\x8D\x91"}, {{936, u'\u56FD'}, "\xB9\xFA"},
+            {{936, u'\u62FC'}, "\xC6\xB4"}, {{936, u'\u97F3'}, "\xD2\xF4"},
+            {{950, u'\u570B'}, "\xB0\xEA"}, {{950, u'\u62FC'}, "\xAB\xF7"},
+            {{950, u'\u97F3'}, "\xAD\xB5"},
         };
         std::string result;
-        for (wchar_t c : text) {
+        for (char16_t c : text) {
             if (c < 0x80) {
                 result += char(c);
                 continue;
