@@ -5,8 +5,9 @@ source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 
 PACKAGES=(
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
-    wine wine64 xvfb xauth locales cmake ninja-build g++ googletest imagemagick
+    wine wine64 xvfb xauth locales cmake ninja-build g++ googletest imagemagick clang libclang-rt-14-dev
     fonts-ipafont-gothic fonts-ipafont-mincho fonts-arphic-uming fonts-arphic-ukai fonts-wqy-zenhei fonts-wine
+    python3 unicode-data opencc
 )
 
 install_missing_packages() {
