@@ -2,10 +2,11 @@
 // module exists, doing nothing that module would do.
 #include "StartupModules.h"
 
+#include "CharacterTablesResource.h"
 
 void RegisterEditControlClass() {}
 
-bool LoadCharacterTables() { return true; }
+bool LoadProgramCharacterTables() { return LoadCharacterTables(::GetModuleHandleW(nullptr)); }
 
 void StartTranslationService(HWND, HINSTANCE) {}
 

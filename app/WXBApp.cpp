@@ -117,7 +117,7 @@ bool CWXBApp::InitInstance() {
     m_serviceNumber = m_switches.serviceNumber;
 
     // 7. Character conversion tables.
-    if (!LoadCharacterTables())
+    if (!LoadProgramCharacterTables())
         return false;
 
     // 9. Names that follow the service number.
