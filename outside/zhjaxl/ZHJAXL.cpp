@@ -1,48 +1,89 @@
-// ZHJAXL, the Chinese-to-Japanese engine: for now it echoes its input and has no dictionaries.
+// ZHJAXL, the Chinese-to-Japanese engine: the exports, each handed to the engine core.
 #include "ZHJAXL.h"
 
-#include "EchoEngine.h"
+#include "EngineModule.h"
 
-int32_t ENGINE_CALL CJ_Transfer(TransMode, const char* source, char* output, int32_t* outputSize,
+#include <cstring>
+
+using transfer::CTransferEngine;
+using transfer::kEngineBadArguments;
+
+namespace {
+
+CTransferEngine& Engine() { return ModuleEngine(kChineseToJapanese); }
+
+// The dictionary functions that are not built yet: an error, and no output to trust.
+constexpr int32_t kNotBuilt = -1;
+
+} // namespace
+
+int32_t ENGINE_CALL CJ_Transfer(TransMode mode, const char* source, char* output, int32_t* outputSize,
                                 WordRecord* records, int32_t* recordCount) {
-    return EchoTransfer(source, output, outputSize, records, recordCount);
+    return Guarded(kEngineBadArguments, [&] {
+        return Engine().Transfer(mode, source, output, outputSize, records, recordCount);
+    });
 }
 
-int32_t ENGINE_CALL Chinese_Japanese_Kanzi_Process(const char* text, int32_t, char* output,
-                                                   int32_t* outputSize) {
-    return EchoText(text, output, outputSize);
+int32_t ENGINE_CALL Chinese_Japanese_Kanzi_Process(const char* text, int32_t chineseCodePage,
+                                                   char* output, int32_t* outputSize) {
+    return Guarded(kEngineBadArguments, [&] {
+        return Engine().ConvertKanzi(text, chineseCodePage, output, outputSize);
+    });
 }
 
 int32_t ENGINE_CALL Set_CJTrans_Configure(TransConfig config) {
-    return IsPlausibleConfig(config) ? 1 : 0;
+    return Guarded(0, [&] {
+        // The paths are read only once the record is known to hold them whole.
+        const bool whole = std::memchr(config.m_szUserDic1, 0, kUserDicPathSize) &&
+                           std::memchr(config.m_szUserDic2, 0, kUserDicPathSize) &&
+                           std::memchr(config.m_szUserDic3, 0, kUserDicPathSize);
+        if (!whole)
+            return 0;
+        return Engine().Configure(config, PathsFromAnsi(config.m_szUserDic1, config.m_szUserDic2,
+                                                        config.m_szUserDic3))
+                   ? 1
+                   : 0;
+    });
 }
 
-int32_t ENGINE_CALL CheckIfUDicFile_CJ(const char*) { return 0; }
+int32_t ENGINE_CALL CheckIfUDicFile_CJ(const char* path) {
+    return Guarded(0, [&] { return Engine().CheckUserDic(PathFromAnsi(path)) ? 1 : 0; });
+}
 
-int32_t ENGINE_CALL nCreatUserDic_CJ(const char*) { return -1; }
+int32_t ENGINE_CALL nCreatUserDic_CJ(const char* path) {
+    return Guarded(-1, [&] { return CreatedResult(Engine().CreateUserDic(PathFromAnsi(path))); });
+}
 
 int32_t ENGINE_CALL DCJ_OpenAllUserDic(const char* userDic1, const char* userDic2,
                                        const char* userDic3) {
-    return OpenNoUserDics(userDic1, userDic2, userDic3);
+    return Guarded(-1, [&] {
+        return OpenedResult(Engine(), PathsFromAnsi(userDic1, userDic2, userDic3));
+    });
 }
 
-int32_t ENGINE_CALL DCJ_CloseAllUserDic(void) { return 0; }
+int32_t ENGINE_CALL DCJ_CloseAllUserDic(void) {
+    return Guarded(-1, [&] {
+        Engine().CloseUserDics();
+        return 0;
+    });
+}
 
-// -2: the dictionaries cannot be opened.
-int32_t ENGINE_CALL UserDicMerge_CJ(const void*, void*, void*) { return -2; }
+int32_t ENGINE_CALL UserDicMerge_CJ(const void*, void*, void*) { return kNotBuilt; }
 
 int32_t ENGINE_CALL nGetUserDicInfo_CJ(int32_t*, char* dicName, int32_t* entryCount) {
-    return GetNoUserDicInfo(dicName, entryCount);
+    return NotBuiltInfo(dicName, entryCount);
 }
 
 int32_t ENGINE_CALL nListDataFromUserDic_CJ(const char*, int32_t, int32_t, void*, int32_t) {
-    return 0;
+    return kNotBuilt;
 }
 
-int32_t ENGINE_CALL nUpdateUserDic_CJ(const char*, int32_t, void*, int32_t) { return -1; }
+int32_t ENGINE_CALL nUpdateUserDic_CJ(const char*, int32_t, void*, int32_t) { return kNotBuilt; }
 
-int32_t ENGINE_CALL nReadCJDicData(void*, int32_t, int32_t) { return 0; }
+int32_t ENGINE_CALL nReadCJDicData(void*, int32_t, int32_t) { return kNotBuilt; }
 
-int32_t ENGINE_CALL nCJDicOrderChange(void*, int32_t) { return -1; }
+// The order values of the records are the caller's until the dictionary functions are built.
+int32_t ENGINE_CALL nCJDicOrderChange(void*, int32_t) { return kNotBuilt; }
 
+// Nothing is learned yet, so there is nothing to forget.
 int32_t ENGINE_CALL nRemoveSystemIdx_CJ(void) { return 0; }

@@ -36,18 +36,24 @@ const Engine kEngines[] = {
 
 class EngineDllTest : public testing::TestWithParam<Engine> {};
 
-TEST_P(EngineDllTest, TranslationIsTheSourceWithoutRecords) {
+TEST_P(EngineDllTest, TranslationComesWithRecords) {
     const Engine& engine = GetParam();
     CAlertLog alerts;
     CEngineExchange exchange(engine.direction, engine.transfer, engine.kanzi, alerts);
-    const std::string texts[] = {"日本語の文です。", std::string(5000, 'a')};
-    for (const std::string& text : texts) {
-        EngineTranslation result = exchange.Translate(TransMode{0, 932, 936, 1}, text.c_str());
-        EXPECT_EQ(result.end, ExchangeEnd::Done);
-        EXPECT_EQ(result.text, text);
-        EXPECT_TRUE(result.records.empty());
-    }
-    EXPECT_EQ(exchange.ConvertKanzi("漢字", 936).text, "漢字");
+    // 日本語の文です。 / 这是中文的句子。, and a long run of letters carried over as they are.
+    const std::string sentence = engine.direction == kJapaneseToChinese
+                                     ? "\x93\xfa\x96\x7b\x8c\xea\x82\xcc\x95\xb6\x82\xc5\x82\xb7\x81\x42"
+                                     : "\xd5\xe2\xca\xc7\xd6\xd0\xce\xc4\xb5\xc4\xbe\xe4\xd7\xd3\xa1\xa3";
+    const TransMode mode{0, engine.direction == kJapaneseToChinese ? 932 : 936,
+                         engine.direction == kJapaneseToChinese ? 936 : 932, 1};
+    EngineTranslation result = exchange.Translate(mode, sentence.c_str());
+    EXPECT_EQ(result.end, ExchangeEnd::Done);
+    EXPECT_FALSE(result.text.empty());
+    EXPECT_NE(result.text, sentence);
+    EXPECT_FALSE(result.records.empty());
+    const std::string letters(5000, 'a');
+    EXPECT_EQ(exchange.Translate(mode, letters.c_str()).text, letters);
+    EXPECT_FALSE(exchange.ConvertKanzi("\x8a\xbf\x8e\x9a", 936).text.empty());  // 漢字
     EXPECT_TRUE(alerts.messages.empty());
 }
 
@@ -57,8 +63,9 @@ TEST_P(EngineDllTest, ShortOutputIsAskedForNotOverrun) {
     std::memset(output, '#', sizeof output);
     int32_t size = 4;
     int32_t records = 0;
-    EXPECT_EQ(engine.transfer(TransMode{1, 932, 10932, 0}, "abcdefgh", output, &size, nullptr,
-                              &records),
+    const TransMode mode = engine.direction == kJapaneseToChinese ? TransMode{1, 932, 10932, 0}
+                                                                  : TransMode{1, 0, 932, 0};
+    EXPECT_EQ(engine.transfer(mode, "abcdefgh", output, &size, nullptr, &records),
               kEngineOutputTooSmall);
     EXPECT_EQ(size, 9);
     size = 4;

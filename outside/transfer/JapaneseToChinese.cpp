@@ -1,0 +1,688 @@
+// Japanese words in Chinese order.
+#include "JapaneseToChinese.h"
+
+#include "CharacterTables.h"
+#include "Punctuation.h"
+
+#include <utility>
+
+namespace transfer {
+
+namespace {
+
+using J = JapaneseFunction;
+
+struct Phrase {
+    enum class Kind { Nominal, Predicate, Adverb, Link, Mark, Blank } kind = Kind::Nominal;
+    Pieces body;                         // the phrase itself, or the predicate's head
+    const JapaneseToken* marker = nullptr;  // the particle after a nominal phrase
+    bool timeNoun = false;
+    bool asObject = false;               // follows the verb though it has no を: 問題ない
+    bool sentenceEnd = false;            // 。！？
+
+    // Predicates only.
+    enum class Head { Verb, Adjective, Noun, AdjectivalNoun } head = Head::Verb;
+    uint32_t features = 0;
+    std::vector<std::pair<uint32_t, const JapaneseToken*>> featureSources;
+    const JapaneseToken* copula = nullptr;
+    bool existence = false;
+    bool attributive = false;
+    bool consumedPassive = false;
+    Pieces clausePrefix;   // 因为 … before the clause
+    Pieces nextPrefix;     // 但是 … before the next clause
+    Pieces final;          // 吗, 吧
+    bool question = false;
+};
+
+Piece Grammar(std::u16string_view simplified, std::u16string_view traditional,
+              const JapaneseToken* source = nullptr) {
+    Piece p;
+    p.text = std::u16string(simplified);
+    if (traditional != simplified)
+        p.alternative = std::u16string(traditional);
+    if (source) {
+        p.sourceStart = source->start;
+        p.sourceLength = source->length;
+    }
+    return p;
+}
+
+void Append(Pieces& to, const Pieces& from) { to.insert(to.end(), from.begin(), from.end()); }
+
+class CJcTransfer {
+public:
+    CJcTransfer(const std::vector<JapaneseToken>& tokens, std::u16string_view source,
+                const CCharacterTables& tables)
+        : m_tokens(tokens), m_source(source), m_tables(tables) {}
+
+    Pieces Run() {
+        BuildPhrases();
+        AssembleClauses();
+        return std::move(m_out);
+    }
+
+private:
+    const JapaneseToken* At(size_t i) const { return i < m_tokens.size() ? &m_tokens[i] : nullptr; }
+
+    Piece WordPiece(const JapaneseToken& t) const {
+        Piece p;
+        p.sourceStart = t.start;
+        p.sourceLength = t.length;
+        const std::u16string surface(m_source.substr(t.start, t.length));
+        switch (t.type) {
+        case TokenType::Word:
+            if (!t.senses.empty() && !t.senses[0].text.empty()) {
+                p.text = std::u16string(t.senses[0].text);
+                if (!t.senses[0].alternative.empty() && t.senses[0].alternative != t.senses[0].text)
+                    p.alternative = std::u16string(t.senses[0].alternative);
+                break;
+            }
+            [[fallthrough]];
+        case TokenType::UnknownKanji:
+            p.text = m_tables.Map(CharMap::JapaneseToSimplified, surface);
+            p.alternative = m_tables.Map(CharMap::JapaneseToTraditional, surface);
+            if (p.alternative == p.text)
+                p.alternative.clear();
+            break;
+        case TokenType::Punctuation:
+            p.text = surface;
+            for (char16_t& c : p.text)
+                c = ChinesePunctuation(c);
+            p.word = false;
+            break;
+        case TokenType::Space:
+            p.text = surface;
+            p.word = false;
+            break;
+        default:
+            p.text = surface;
+            break;
+        }
+        return p;
+    }
+
+    static bool IsNominal(const JapaneseToken& t) {
+        switch (t.type) {
+        case TokenType::UnknownKanji:
+        case TokenType::Kana:
+        case TokenType::Latin:
+        case TokenType::Number:
+            return true;
+        case TokenType::Word:
+            return t.kind.wordClass == kNounClass || t.kind.wordClass == kAdnominalClass ||
+                   t.kind.wordClass == kPhraseClass ||
+                   (t.kind.wordClass == kAdjectiveClass && t.kind.conjugation != kAdjectiveType &&
+                    t.form == Form::Stem);
+        case TokenType::Function:
+            return t.function->function == J::Prefix;
+        default:
+            return false;
+        }
+    }
+
+    // An adjective that modifies the noun after it: 美しい花, 静かな町.
+    bool IsAttributiveAdjective(size_t i) const {
+        const JapaneseToken& t = m_tokens[i];
+        if (t.type != TokenType::Word || t.kind.wordClass != kAdjectiveClass)
+            return false;
+        const bool fits = t.kind.conjugation == kAdjectiveType ? t.form == Form::Terminal
+                                                               : t.form == Form::Attributive;
+        return fits && At(i + 1) && IsNominal(*At(i + 1));
+    }
+
+    // A particle inside a nominal phrase: の, と or や between two nouns.
+    bool JoinsNominals(size_t i) const {
+        const JapaneseToken& t = m_tokens[i];
+        if (t.type != TokenType::Function)
+            return false;
+        const J f = t.function->function;
+        if (f != J::Genitive && f != J::With && f != J::List && f != J::Or)
+            return false;
+        const JapaneseToken* next = At(i + 1);
+        return next && (IsNominal(*next) || IsAttributiveAdjective(i + 1));
+    }
+
+    void BuildPhrases() {
+        size_t i = 0;
+        while (i < m_tokens.size()) {
+            const JapaneseToken& t = m_tokens[i];
+            if (IsNominal(t) || IsAttributiveAdjective(i)) {
+                i = BuildNominal(i);
+            } else if (t.type == TokenType::Word && t.kind.wordClass == kVerbClass) {
+                Phrase p;
+                p.kind = Phrase::Kind::Predicate;
+                // 見に行く: 去看.
+                const JapaneseToken* particle = At(i + 1);
+                const JapaneseToken* motion = At(i + 2);
+                if ((t.form == Form::Continuative || t.form == Form::Irrealis) && particle &&
+                    particle->IsFunction(J::Dative) &&
+                    particle->length == 1 && motion && motion->IsVerb() && !motion->senses.empty() &&
+                    (motion->senses[0].text == u"去" || motion->senses[0].text == u"来")) {
+                    p.body.push_back(WordPiece(*motion));
+                    p.body.push_back(WordPiece(t));
+                    i = CollectPredicate(p, i + 3, *motion);
+                    continue;
+                }
+                p.body.push_back(WordPiece(t));
+                i = CollectPredicate(p, i + 1, t);
+            } else if (t.type == TokenType::Word && t.kind.wordClass == kAdjectiveClass) {
+                Phrase p;
+                if (t.form == Form::Adverbial) {
+                    p.kind = Phrase::Kind::Adverb;
+                    p.body.push_back(WordPiece(t));
+                    p.body.push_back(Grammar(u"地", u"地"));
+                    m_phrases.push_back(std::move(p));
+                    ++i;
+                    continue;
+                }
+                p.kind = Phrase::Kind::Predicate;
+                p.head = Phrase::Head::Adjective;
+                p.body.push_back(WordPiece(t));
+                if (t.form == Form::Past)
+                    p.features |= kPast;
+                i = CollectPredicate(p, i + 1, t);
+            } else if (t.type == TokenType::Word && t.kind.wordClass == kAdverbClass) {
+                Phrase p;
+                p.kind = Phrase::Kind::Adverb;
+                p.body.push_back(WordPiece(t));
+                m_phrases.push_back(std::move(p));
+                ++i;
+            } else if (t.type == TokenType::Word) {
+                Phrase p;
+                p.kind = Phrase::Kind::Link;
+                p.body.push_back(WordPiece(t));
+                m_phrases.push_back(std::move(p));
+                ++i;
+            } else if (t.type == TokenType::Punctuation) {
+                Phrase p;
+                p.kind = Phrase::Kind::Mark;
+                p.body.push_back(WordPiece(t));
+                const char16_t c = m_source[t.start];
+                p.sentenceEnd = c == u'。' || c == u'！' || c == u'？' || c == u'!' || c == u'?' ||
+                                c == u'．' || c == 0xFF61;
+                m_phrases.push_back(std::move(p));
+                ++i;
+            } else if (t.type == TokenType::Space) {
+                Phrase p;
+                p.kind = Phrase::Kind::Blank;
+                p.body.push_back(WordPiece(t));
+                m_phrases.push_back(std::move(p));
+                ++i;
+            } else {
+                i = BuildFunction(i);
+            }
+        }
+    }
+
+    // A function word that no phrase took: a verb of its own, or a word in place.
+    size_t BuildFunction(size_t i) {
+        const JapaneseToken& t = m_tokens[i];
+        const JapaneseFunctionWord& w = *t.function;
+        Phrase p;
+        switch (w.function) {
+        case J::LightVerb:
+        case J::Existence:
+        case J::Become:
+            p.kind = Phrase::Kind::Predicate;
+            p.existence = w.function == J::Existence;
+            p.body.push_back(Grammar(w.simplified, w.traditional, &t));
+            AddFeatures(p, w.features & ~kContinuing, t);
+            return CollectPredicate(p, i + 1, t);
+        case J::Conjunctive:
+        case J::Final:
+            if (!m_phrases.empty() && m_phrases.back().kind == Phrase::Kind::Predicate) {
+                Phrase& last = m_phrases.back();
+                if (w.function == J::Final)
+                    AddFinal(last, t);
+                else
+                    AddConjunctive(last, t);
+                last.attributive = false;
+                return i + 1;
+            }
+            break;
+        default:
+            break;
+        }
+        p.kind = Phrase::Kind::Link;
+        if (!w.simplified.empty())
+            p.body.push_back(Grammar(w.simplified, w.traditional, &t));
+        m_phrases.push_back(std::move(p));
+        return i + 1;
+    }
+
+    size_t BuildNominal(size_t i) {
+        Phrase p;
+        p.kind = Phrase::Kind::Nominal;
+        bool lastIsTime = false;
+        while (i < m_tokens.size()) {
+            const JapaneseToken& t = m_tokens[i];
+            if (IsNominal(t)) {
+                const bool isTime = t.type == TokenType::Word && t.kind.subclass == kTimeNounSubclass &&
+                                    t.kind.wordClass == kNounClass;
+                // A time noun next to another noun is a phrase of its own: 毎日学校で.
+                if (!p.body.empty() && (isTime || lastIsTime) && t.type == TokenType::Word &&
+                    m_tokens[i - 1].type == TokenType::Word)
+                    break;
+                if (t.type != TokenType::Function)
+                    p.body.push_back(WordPiece(t));
+                lastIsTime = isTime;
+                ++i;
+            } else if (IsAttributiveAdjective(i)) {
+                p.body.push_back(WordPiece(t));
+                p.body.push_back(Grammar(u"的", u"的"));
+                ++i;
+            } else if (JoinsNominals(i)) {
+                const JapaneseFunctionWord& w = *t.function;
+                p.body.push_back(Grammar(w.simplified, w.traditional, &t));
+                ++i;
+            } else {
+                break;
+            }
+        }
+        p.timeNoun = lastIsTime;
+        const JapaneseToken* next = At(i);
+        if (next && next->type == TokenType::Function) {
+            const J f = next->function->function;
+            if (f == J::Copula) {
+                Phrase pred;
+                pred.kind = Phrase::Kind::Predicate;
+                const JapaneseToken& last = m_tokens[i - 1];
+                pred.head = last.type == TokenType::Word && last.kind.wordClass == kAdjectiveClass
+                                ? Phrase::Head::AdjectivalNoun
+                                : Phrase::Head::Noun;
+                pred.body = std::move(p.body);
+                pred.copula = next;
+                AddFeatures(pred, next->function->features, *next);
+                return CollectPredicate(pred, i + 1, *next);
+            }
+            if (f == J::LightVerb) {
+                Phrase pred;
+                pred.kind = Phrase::Kind::Predicate;
+                pred.body = std::move(p.body);
+                AddFeatures(pred, next->function->features & ~kContinuing, *next);
+                return CollectPredicate(pred, i + 1, *next);
+            }
+            if (f == J::Auxiliary && (next->function->features & (kNegative | kWant)) &&
+                next->function->surface.substr(0, 1) == u"な") {
+                // ない after a noun: there is none of it.
+                Phrase pred;
+                pred.kind = Phrase::Kind::Predicate;
+                pred.existence = true;
+                pred.body.push_back(Grammar(u"有", u"有"));
+                p.asObject = true;
+                m_phrases.push_back(std::move(p));
+                AddFeatures(pred, next->function->features, *next);
+                return CollectPredicate(pred, i + 1, *next);
+            }
+            // The closing と of "AとBとについて" belongs to the list, not to the phrase.
+            const JapaneseToken* after = At(i + 1);
+            if (f == J::With && after && after->type == TokenType::Function &&
+                after->function->function != J::Auxiliary && after->function->function != J::Copula) {
+                ++i;
+                next = after;
+            }
+            const J g = next->function->function;
+            if (g != J::Auxiliary && g != J::Conjunctive && g != J::Final && g != J::Existence &&
+                g != J::Become) {
+                p.marker = next;
+                ++i;
+            }
+        }
+        if (p.marker && p.marker->function->function == J::Preposition &&
+            (p.marker->function->features & kAttributiveOnly)) {
+            // に対する, における: the phrase modifies the noun after it.
+            Phrase modifier;
+            modifier.kind = Phrase::Kind::Nominal;
+            const JapaneseFunctionWord& w = *p.marker->function;
+            modifier.body.push_back(Grammar(w.simplified, w.traditional, p.marker));
+            Append(modifier.body, p.body);
+            if (!w.simplifiedAfter.empty())
+                modifier.body.push_back(Grammar(w.simplifiedAfter, w.traditionalAfter));
+            modifier.body.push_back(Grammar(u"的", u"的"));
+            modifier.attributive = true;
+            m_phrases.push_back(std::move(modifier));
+            return i;
+        }
+        m_phrases.push_back(std::move(p));
+        return i;
+    }
+
+    void AddFeatures(Phrase& p, uint32_t features, const JapaneseToken& source) {
+        features &= ~(kAfterPredicate | kAttributiveOnly);
+        for (uint32_t bit = 1; bit != 0 && bit <= features; bit <<= 1)
+            if ((features & bit) && !(p.features & bit))
+                p.featureSources.push_back({bit, &source});
+        p.features |= features;
+    }
+
+    const JapaneseToken* SourceOf(const Phrase& p, uint32_t bit) const {
+        for (const auto& fs : p.featureSources)
+            if (fs.first & bit)
+                return fs.second;
+        return nullptr;
+    }
+
+    void AddFinal(Phrase& p, const JapaneseToken& t) {
+        const JapaneseFunctionWord& w = *t.function;
+        if (w.features & kQuestion)
+            p.question = true;
+        if (!w.simplified.empty())
+            p.final.push_back(Grammar(w.simplified, w.traditional, &t));
+    }
+
+    void AddConjunctive(Phrase& p, const JapaneseToken& t) {
+        const JapaneseFunctionWord& w = *t.function;
+        Piece piece = Grammar(w.simplified, w.traditional, &t);
+        if (w.features & kLinksNext)
+            p.nextPrefix.push_back(std::move(piece));
+        else
+            p.clausePrefix.push_back(std::move(piece));
+        p.features |= kConnective;
+    }
+
+    // The auxiliaries, copulas, conjunctive and final particles after a predicate's head.
+    size_t CollectPredicate(Phrase& p, size_t i, const JapaneseToken& head) {
+        bool open = head.type == TokenType::Word &&
+                    (head.form == Form::Continuative || head.form == Form::Past ||
+                     head.form == Form::Irrealis);
+        if (head.type == TokenType::Word && head.form == Form::Conditional)
+            AddFeatures(p, kConditional, head);
+        while (i < m_tokens.size()) {
+            const JapaneseToken& t = m_tokens[i];
+            if (t.type != TokenType::Function)
+                break;
+            const JapaneseFunctionWord& w = *t.function;
+            if (w.function == J::Auxiliary) {
+                AddFeatures(p, w.features, t);
+                open = (w.features & (kContinuing | kConnective)) != 0 &&
+                       !(w.features & (kNegative | kMust | kMustNot));
+                ++i;
+            } else if (w.function == J::Copula && p.head != Phrase::Head::Noun) {
+                // 高いです, 読むのである: the copula adds nothing of its own.
+                AddFeatures(p, w.features & (kNegative | kPast | kConnective | kContinuing), t);
+                open = false;
+                ++i;
+            } else if (w.function == J::Final) {
+                AddFinal(p, t);
+                ++i;
+            } else if (w.function == J::Conjunctive) {
+                AddConjunctive(p, t);
+                ++i;
+                break;
+            } else {
+                break;
+            }
+        }
+        const uint32_t openFeatures = kConnective | kConditional | kContinuing;
+        const JapaneseToken* next = At(i);
+        const bool beforeNoun = next && (IsNominal(*next) || IsAttributiveAdjective(i));
+        p.attributive = beforeNoun && !(p.features & openFeatures) && p.final.empty() &&
+                        p.clausePrefix.empty() && p.nextPrefix.empty() && !open;
+        if (open && !(p.features & kConnective))
+            p.features |= kContinuing;
+        m_phrases.push_back(std::move(p));
+        return i;
+    }
+
+    // Modal words before the head and aspect words after it.
+    void RenderPredicate(Phrase& pred, Pieces& out) {
+        const uint32_t f = pred.features;
+        auto modal = [&](std::u16string_view s, std::u16string_view t, uint32_t bit) {
+            out.push_back(Grammar(s, t, SourceOf(pred, bit)));
+        };
+        if (pred.head == Phrase::Head::Noun || pred.head == Phrase::Head::AdjectivalNoun) {
+            const bool adjectival = pred.head == Phrase::Head::AdjectivalNoun;
+            if (f & kNegative)
+                modal(adjectival ? u"不" : u"不是", adjectival ? u"不" : u"不是", kNegative);
+            else if (!adjectival)
+                out.push_back(Grammar(u"是", u"是", pred.copula));
+            Append(out, pred.body);
+            return;
+        }
+        if (f & kMustNot)
+            modal(u"不得", u"不得", kMustNot);
+        else if (f & kMust)
+            modal(u"必须", u"必須", kMust);
+        else if (f & kShould)
+            modal(u"应该", u"應該", kShould);
+        else if (f & kMay)
+            modal(u"可以", u"可以", kMay);
+        bool potentialDone = false;
+        if ((f & kNegative) && !(f & kMustNot)) {
+            if (f & kPotential) {
+                modal(u"不能", u"不能", kNegative);
+                potentialDone = true;
+            } else if (pred.existence) {
+                modal(u"没", u"沒", kNegative);
+            } else if ((f & kPast) && pred.head == Phrase::Head::Verb) {
+                modal(u"没有", u"沒有", kNegative);
+            } else {
+                modal(u"不", u"不", kNegative);
+            }
+        }
+        if (f & kWant)
+            modal(u"想", u"想", kWant);
+        if ((f & kPotential) && !potentialDone)
+            modal(u"能", u"能", kPotential);
+        if ((f & kPassive) && !pred.consumedPassive)
+            modal(u"被", u"被", kPassive);
+        if (f & kCausative)
+            modal(u"让", u"讓", kCausative);
+        if ((f & kProgressive) && !(f & (kNegative | kPassive)))
+            modal(u"在", u"在", kProgressive);
+        if (pred.head == Phrase::Head::Adjective && !(f & kNegative) && pred.body.size() == 1 &&
+            pred.body[0].text.size() == 1 && !pred.attributive)
+            out.push_back(Grammar(u"很", u"很"));
+        Append(out, pred.body);
+        if ((f & kPast) && !(f & kNegative) && !pred.attributive && pred.head == Phrase::Head::Verb)
+            modal(u"了", u"了", kPast);
+        if (f & kExperience)
+            modal(u"过", u"過", kExperience);
+    }
+
+    // Verbs whose place follows them with 在: 住在, 生活在, 出生在.
+    static bool TakesZaiComplement(const Phrase& pred) {
+        if (pred.body.size() != 1)
+            return false;
+        const std::u16string& v = pred.body.front().text;
+        for (const char16_t* verb : {u"住", u"生活", u"出生", u"坐", u"站", u"放", u"停", u"留",
+                                     u"躺", u"活", u"写"})
+            if (v == verb)
+                return true;
+        return false;
+    }
+
+    void RenderClause(std::vector<Phrase>& phrases, Phrase* pred, Pieces& out) {
+        Pieces before, afterVerb, objects;
+        if (pred)
+            Append(before, pred->clausePrefix);
+        for (Phrase& ph : phrases) {
+            if (ph.asObject && pred) {
+                Append(objects, ph.body);
+                continue;
+            }
+            if (!ph.marker) {
+                Append(before, ph.body);
+                continue;
+            }
+            const JapaneseFunctionWord& w = *ph.marker->function;
+            const JapaneseToken* m = ph.marker;
+            switch (w.function) {
+            case J::Object:
+                Append(objects, ph.body);
+                break;
+            case J::Dative:
+            case J::Direction:
+                if (pred && (pred->features & kPassive) && w.function == J::Dative &&
+                    !pred->consumedPassive) {
+                    before.push_back(Grammar(u"被", u"被", m));
+                    Append(before, ph.body);
+                    pred->consumedPassive = true;
+                } else if (pred && pred->existence) {
+                    before.push_back(Grammar(u"在", u"在", m));
+                    Append(before, ph.body);
+                } else if (ph.timeNoun || !pred || pred->head != Phrase::Head::Verb) {
+                    Append(before, ph.body);
+                } else if (TakesZaiComplement(*pred)) {
+                    // 住んでいる東京に: 住在东京.
+                    afterVerb.push_back(Grammar(u"在", u"在", m));
+                    Append(afterVerb, ph.body);
+                    pred->features &= ~uint32_t(kProgressive);
+                } else {
+                    Append(afterVerb, ph.body);
+                }
+                break;
+            case J::Also:
+                Append(before, ph.body);
+                before.push_back(Grammar(w.simplified, w.traditional, m));
+                break;
+            case J::Locative:
+                if (ph.timeNoun) {
+                    Append(before, ph.body);
+                    break;
+                }
+                [[fallthrough]];
+            case J::From:
+            case J::Until:
+            case J::Than:
+            case J::Preposition:
+                before.push_back(Grammar(w.simplified, w.traditional, m));
+                Append(before, ph.body);
+                if (!w.simplifiedAfter.empty())
+                    before.push_back(Grammar(w.simplifiedAfter, w.traditionalAfter));
+                break;
+            case J::With:
+                before.push_back(Grammar(u"跟", u"跟", m));
+                Append(before, ph.body);
+                break;
+            case J::Genitive:
+            case J::List:
+            case J::Or:
+                Append(before, ph.body);
+                if (!w.simplified.empty())
+                    before.push_back(Grammar(w.simplified, w.traditional, m));
+                break;
+            default:
+                Append(before, ph.body);
+                break;
+            }
+        }
+        Append(out, before);
+        if (pred) {
+            RenderPredicate(*pred, out);
+            Append(out, afterVerb);
+            Append(out, objects);
+            bool asksWhat = false;
+            for (const Piece& p : out)
+                for (const char16_t* q : {u"什么", u"谁", u"哪", u"怎么", u"为什么", u"多少", u"几"})
+                    asksWhat = asksWhat || p.text.find(q) != std::u16string::npos;
+            for (Piece& p : pred->final)
+                if (!(pred->question && asksWhat))
+                    out.push_back(std::move(p));
+            if ((pred->features & kVolitional) && pred->final.empty())
+                out.push_back(Grammar(u"吧", u"吧", SourceOf(*pred, kVolitional)));
+        } else {
+            Append(out, afterVerb);
+            Append(out, objects);
+        }
+    }
+
+    void AssembleClauses() {
+        std::vector<Phrase> current;
+        Pieces modifier, nextPrefix;
+        auto flush = [&](Phrase* pred) {
+            Pieces clause;
+            RenderClause(current, pred, clause);
+            current.clear();
+            if (!nextPrefix.empty() && !clause.empty()) {
+                Append(m_out, nextPrefix);
+                nextPrefix.clear();
+            }
+            Append(m_out, clause);
+            if (pred)
+                nextPrefix = pred->nextPrefix;
+        };
+        for (Phrase& p : m_phrases) {
+            switch (p.kind) {
+            case Phrase::Kind::Nominal:
+                if (!modifier.empty()) {
+                    p.body.insert(p.body.begin(), modifier.begin(), modifier.end());
+                    modifier.clear();
+                }
+                if (p.attributive) {
+                    modifier = std::move(p.body);
+                    break;
+                }
+                current.push_back(std::move(p));
+                break;
+            case Phrase::Kind::Predicate:
+                if (!modifier.empty()) {
+                    // A modifier with no noun after it stands as it is.
+                    Phrase loose;
+                    loose.body = std::move(modifier);
+                    modifier.clear();
+                    current.push_back(std::move(loose));
+                }
+                if (p.attributive) {
+                    // A relative clause: its phrases back to the topic of the sentence.
+                    size_t from = current.size();
+                    while (from > 0) {
+                        const Phrase& q = current[from - 1];
+                        if ((q.marker && q.marker->function->function == J::Topic) ||
+                            q.kind == Phrase::Kind::Mark || q.kind == Phrase::Kind::Link)
+                            break;
+                        --from;
+                    }
+                    std::vector<Phrase> inner(std::make_move_iterator(current.begin() + std::ptrdiff_t(from)),
+                                              std::make_move_iterator(current.end()));
+                    current.erase(current.begin() + std::ptrdiff_t(from), current.end());
+                    RenderClause(inner, &p, modifier);
+                    modifier.push_back(Grammar(u"的", u"的"));
+                    break;
+                }
+                flush(&p);
+                break;
+            case Phrase::Kind::Mark:
+                if (p.sentenceEnd) {
+                    if (!modifier.empty()) {
+                        Phrase loose;
+                        loose.body = std::move(modifier);
+                        modifier.clear();
+                        current.push_back(std::move(loose));
+                    }
+                    flush(nullptr);
+                    Append(m_out, p.body);
+                } else if (current.empty()) {
+                    Append(m_out, p.body);
+                } else {
+                    current.push_back(std::move(p));
+                }
+                break;
+            default:
+                current.push_back(std::move(p));
+                break;
+            }
+        }
+        if (!modifier.empty()) {
+            Phrase loose;
+            loose.body = std::move(modifier);
+            current.push_back(std::move(loose));
+        }
+        flush(nullptr);
+    }
+
+    const std::vector<JapaneseToken>& m_tokens;
+    std::u16string_view m_source;
+    const CCharacterTables& m_tables;
+    std::vector<Phrase> m_phrases;
+    Pieces m_out;
+};
+
+} // namespace
+
+Pieces TranslateJapaneseTokens(const std::vector<JapaneseToken>& tokens, std::u16string_view source,
+                               const CCharacterTables& tables) {
+    return CJcTransfer(tokens, source, tables).Run();
+}
+
+} // namespace transfer

@@ -1,0 +1,19 @@
+// Japanese words in Chinese order: phrases and their particles become Chinese phrases with
+// prepositions, the object follows the verb, auxiliaries become modal words around it.
+#pragma once
+
+#include "JapaneseAnalyzer.h"
+#include "TargetText.h"
+
+#include <string_view>
+#include <vector>
+
+namespace transfer {
+
+class CCharacterTables;
+
+// source is the whole decoded sentence the tokens point into.
+Pieces TranslateJapaneseTokens(const std::vector<JapaneseToken>& tokens, std::u16string_view source,
+                               const CCharacterTables& tables);
+
+} // namespace transfer

@@ -1,0 +1,112 @@
+// Words sorted by their source form, found by every prefix of a text.
+#include "Lexicon.h"
+
+#include <algorithm>
+
+namespace transfer {
+
+void CSortedLexicon::Add(const std::u16string& key, WordKind kind,
+                         const std::vector<std::u16string>& texts,
+                         const std::vector<std::u16string>& alternatives,
+                         const std::vector<WordKind>& kinds) {
+    EntryRow row{uint32_t(m_keys.size()), uint16_t(key.size()), kind, uint32_t(m_senses.size()),
+                 uint16_t(texts.size())};
+    m_keys += key;
+    for (size_t i = 0; i < texts.size(); ++i) {
+        SenseRow sense{uint32_t(m_texts.size()), uint16_t(texts[i].size()), 0, 0,
+                       i < kinds.size() ? kinds[i] : WordKind{}, 0};
+        m_texts += texts[i];
+        if (i < alternatives.size()) {
+            sense.alternativeOffset = uint32_t(m_texts.size());
+            sense.alternativeLength = uint16_t(alternatives[i].size());
+            m_texts += alternatives[i];
+        }
+        m_senses.push_back(sense);
+    }
+    m_entries.push_back(row);
+}
+
+void CSortedLexicon::Seal() {
+    // Stable, so that of equal keys the one added first stays first.
+    std::stable_sort(m_entries.begin(), m_entries.end(),
+                     [this](const EntryRow& a, const EntryRow& b) { return Key(a) < Key(b); });
+}
+
+bool CSortedLexicon::Adopt(std::vector<EntryRow> entries, std::vector<SenseRow> senses,
+                           std::u16string keys, std::u16string texts) {
+    for (const EntryRow& e : entries) {
+        if (uint64_t(e.keyOffset) + e.keyLength > keys.size() || e.keyLength == 0 ||
+            uint64_t(e.firstSense) + e.senseCount > senses.size())
+            return false;
+    }
+    for (const SenseRow& s : senses) {
+        if (uint64_t(s.textOffset) + s.textLength > texts.size() ||
+            uint64_t(s.alternativeOffset) + s.alternativeLength > texts.size())
+            return false;
+    }
+    m_entries = std::move(entries);
+    m_senses = std::move(senses);
+    m_keys = std::move(keys);
+    m_texts = std::move(texts);
+    for (size_t i = 1; i < m_entries.size(); ++i) {
+        if (Key(m_entries[i]) < Key(m_entries[i - 1])) {
+            Clear();
+            return false;
+        }
+    }
+    return true;
+}
+
+std::u16string_view CSortedLexicon::Key(const EntryRow& row) const {
+    return std::u16string_view(m_keys).substr(row.keyOffset, row.keyLength);
+}
+
+void CSortedLexicon::FindPrefixes(std::u16string_view text, WordSource source,
+                                  std::vector<LexiconMatch>& out) const {
+    // [lo, hi) holds the keys that begin with the first n characters of the text; keys that
+    // are exactly those n characters come first.
+    size_t lo = 0, hi = m_entries.size();
+    for (size_t n = 1; n <= text.size() && lo < hi; ++n) {
+        const char16_t c = text[n - 1];
+        auto below = [&](const EntryRow& row, char16_t ch) {
+            return row.keyLength < n || m_keys[row.keyOffset + n - 1] < ch;
+        };
+        auto above = [&](char16_t ch, const EntryRow& row) {
+            return row.keyLength >= n && ch < m_keys[row.keyOffset + n - 1];
+        };
+        auto first = m_entries.begin() + std::ptrdiff_t(lo), last = m_entries.begin() + std::ptrdiff_t(hi);
+        auto from = std::lower_bound(first, last, c, below);
+        auto to = std::upper_bound(from, last, c, above);
+        lo = size_t(from - m_entries.begin());
+        hi = size_t(to - m_entries.begin());
+        for (size_t i = lo; i < hi && m_entries[i].keyLength == n; ++i) {
+            const EntryRow& row = m_entries[i];
+            LexiconMatch match;
+            match.length = n;
+            match.kind = row.kind;
+            match.source = source;
+            for (uint32_t k = 0; k < row.senseCount; ++k) {
+                const SenseRow& s = m_senses[row.firstSense + k];
+                std::u16string_view texts(m_texts);
+                match.senses.push_back({texts.substr(s.textOffset, s.textLength),
+                                        texts.substr(s.alternativeOffset, s.alternativeLength),
+                                        s.kind, s.tier});
+            }
+            out.push_back(std::move(match));
+        }
+    }
+}
+
+size_t CSortedLexicon::MemoryBytes() const {
+    return m_entries.capacity() * sizeof(EntryRow) + m_senses.capacity() * sizeof(SenseRow) +
+           (m_keys.capacity() + m_texts.capacity()) * sizeof(char16_t);
+}
+
+void CSortedLexicon::Clear() {
+    m_entries.clear();
+    m_senses.clear();
+    m_keys.clear();
+    m_texts.clear();
+}
+
+} // namespace transfer

@@ -1,0 +1,86 @@
+// Words sorted by their source form, found by every prefix of a text: the form that both the
+// system dictionary and the user dictionaries take in memory.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace transfer {
+
+// Where a word was found, best first: user dictionaries 1, 2, 3, the system dictionary.
+enum class WordSource : uint8_t { UserDic1, UserDic2, UserDic3, System, Grammar };
+
+// Word classes of the source side. Japanese: 2 verb, 3 adjective or adjectival noun, 6 noun
+// (subclass 1 common, 2 taking する, 3 proper, 4 place, 5 person, 6 organisation, 10 time),
+// 8 adverb, 10 conjunction, 11 adnominal, 12 interjection and set phrases. Chinese: the letters
+// of the dictionaries ('N', 'V', 'A', ...).
+struct WordKind {
+    uint8_t wordClass = 0;
+    uint8_t subclass = 0;
+    uint8_t conjugation = 0;  // Japanese conjugation type, 0 when the word does not conjugate
+};
+
+constexpr uint8_t kVerbClass = 2, kAdjectiveClass = 3, kNounClass = 6, kAdverbClass = 8,
+                  kConjunctionClass = 10, kAdnominalClass = 11, kPhraseClass = 12;
+constexpr uint8_t kSuruNounSubclass = 2, kTimeNounSubclass = 10;
+
+// One translation of a word. Japanese-to-Chinese: simplified text and its traditional form.
+// Chinese-to-Japanese: the Japanese dictionary form with its own kind.
+struct Sense {
+    std::u16string_view text;
+    std::u16string_view alternative;
+    WordKind kind;
+    uint8_t tier = 0;  // lower is surer
+};
+
+struct LexiconMatch {
+    size_t length = 0;   // of the key matched
+    WordKind kind;
+    WordSource source = WordSource::System;
+    std::vector<Sense> senses;
+};
+
+class CSortedLexicon {
+public:
+    struct EntryRow {
+        uint32_t keyOffset;
+        uint16_t keyLength;
+        WordKind kind;
+        uint32_t firstSense;
+        uint16_t senseCount;
+    };
+    struct SenseRow {
+        uint32_t textOffset;
+        uint16_t textLength;
+        uint32_t alternativeOffset;
+        uint16_t alternativeLength;
+        WordKind kind;
+        uint8_t tier;
+    };
+
+    // Adds a word; call Seal before the first lookup.
+    void Add(const std::u16string& key, WordKind kind, const std::vector<std::u16string>& texts,
+             const std::vector<std::u16string>& alternatives, const std::vector<WordKind>& kinds);
+    void Seal();
+    // Takes rows and pools as a file holds them; false when they do not fit together.
+    bool Adopt(std::vector<EntryRow> entries, std::vector<SenseRow> senses, std::u16string keys,
+               std::u16string texts);
+
+    // Every entry whose key is a prefix of text, appended to out.
+    void FindPrefixes(std::u16string_view text, WordSource source,
+                      std::vector<LexiconMatch>& out) const;
+    size_t EntryCount() const { return m_entries.size(); }
+    size_t MemoryBytes() const;
+    void Clear();
+
+private:
+    std::u16string_view Key(const EntryRow& row) const;
+    std::vector<EntryRow> m_entries;
+    std::vector<SenseRow> m_senses;
+    std::u16string m_keys;
+    std::u16string m_texts;
+};
+
+} // namespace transfer
