@@ -9,6 +9,7 @@
 #include "ZHJAXL.h"
 #include "MainFrame.h"
 #include "StartupModules.h"
+#include "TextCodes.h"
 #include "WXBDoc.h"
 #include "WXBView.h"
 #include "resource.h"
@@ -37,6 +38,17 @@ HtmlHelpFunction HtmlHelpEntry() {
                : nullptr;
     return entry;
 }
+
+struct ReopenCommand {
+    UINT command;
+    int index;
+};
+const ReopenCommand kReopenCommands[] = {
+    {ID_FILE_REOPEN_SJIS, 1},        {ID_FILE_REOPEN_GB2312, 2},      {ID_FILE_REOPEN_BIG5, 3},
+    {ID_FILE_REOPEN_HANVELL_GB, 4},  {ID_FILE_REOPEN_HANVELL_BIG5, 5}, {ID_FILE_REOPEN_UNICODE_JPN, 6},
+    {ID_FILE_REOPEN_UNICODE_GB, 7},  {ID_FILE_REOPEN_UNICODE_BIG5, 8}, {ID_FILE_REOPEN_UTF8_JPN, 9},
+    {ID_FILE_REOPEN_UTF8_GB, 10},    {ID_FILE_REOPEN_UTF8_BIG5, 11},
+};
 
 const UINT kHelpInitialize = 0x1C;
 const UINT kHelpDisplayIndex = 2;
@@ -76,6 +88,16 @@ CWXBApp::CWXBApp()
       m_companyStore(HKEY_CURRENT_USER, kCompany, "", "", false) {
     OnCommand(ID_APP_ABOUT, [this] { CAboutDialog(MainFrame() ? MainFrame()->GetSafeHwnd() : nullptr).DoModal(); });
     OnCommand(ID_HELP_FINDER, [this] { WinHelp(0, kHelpFinder); });
+    for (const ReopenCommand& reopen : kReopenCommands) {
+        int index = reopen.index;
+        OnCommand(reopen.command, [this, index] { ReopenWithCode(index); });
+        OnUpdate(reopen.command, [this, index](CCommandUI& ui) {
+            CSingleDocTemplate* docTemplate = DocTemplate();
+            CWXBDoc* document = docTemplate ? static_cast<CWXBDoc*>(docTemplate->Document()) : nullptr;
+            ui.Enable(document && document->View() && document->Data().FromText() &&
+                      m_lastLoadCode != TextCodeByIndex(index).textCode);
+        });
+    }
 }
 
 bool CWXBApp::AnotherInstanceIsRunning() const {
@@ -101,7 +123,7 @@ bool CWXBApp::InitInstance() {
 
     // 4. Document template.
     AddDocTemplate(std::make_unique<CSingleDocTemplate>(
-        IDR_MAINFRAME, [] { return std::make_unique<CWXBDoc>(); }, [] { return new CMainFrame; },
+        IDR_MAINFRAME, [this] { return std::make_unique<CWXBDoc>(*this); }, [] { return new CMainFrame; },
         [] { return new CWXBView; }));
 
     // 5. Rich edit, the editor's own text field, the help viewer.
@@ -180,6 +202,63 @@ void CWXBApp::LoadGeneralSettings() {
     m_direction = m_userStore.GetInt(SettingKey::DirectJtoC) == kChineseToJapanese ? kChineseToJapanese
                                                                                    : kJapaneseToChinese;
     m_chineseScript = m_userStore.GetInt(SettingKey::GbBig5) == 1 ? 1 : 0;
+    int index = m_userStore.GetInt(SettingKey::InputChineseCode);
+    m_inputIndex = index >= 0 && index < kTextCodeCount ? index : 0;
+    m_unicodeForm = m_userStore.GetInt(SettingKey::Unicode);
+    m_forcedCodePending = m_inputIndex != 0;
+}
+
+TextReadRequest CWXBApp::TakeReadRequest() {
+    TextReadRequest request;
+    if (m_forcedCodePending) {
+        request.inputIndex = m_inputIndex;
+        request.unicodeForm = UnicodeFormOfIndex(m_inputIndex);
+    }
+    m_forcedCodePending = false;
+    request.chineseScript = m_chineseScript;
+    request.autoFileCheck = AutoFileCheck();
+    request.direction = TransDirection(m_direction);
+    request.japaneseValues = m_segmentation[kJapaneseToChinese];
+    request.chineseValues = m_segmentation[kChineseToJapanese];
+    return request;
+}
+
+void CWXBApp::TextFileRead(const TextReadOutcome& outcome) {
+    m_lastLoadCode = outcome.textCode;
+    if (outcome.unicodeForm != m_unicodeForm) {
+        m_unicodeForm = outcome.unicodeForm;
+        m_userStore.WriteInt(SettingKey::Unicode, m_unicodeForm);
+    }
+    if (outcome.scriptChangeNeeded)
+        m_chineseScript = m_chineseScript == 1 ? 0 : 1;
+    if (outcome.directionSwitched)
+        SwitchDirection(outcome.direction);
+}
+
+void CWXBApp::LinePerSentenceFileRead(const LineFileOutcome& outcome) {
+    if (outcome.switchToJapaneseSource)
+        SwitchDirection(kJapaneseToChinese);
+}
+
+void CWXBApp::SwitchDirection(int direction) {
+    if (direction == m_direction)
+        return;
+    m_direction = direction;
+    m_userStore.WriteInt(SettingKey::DirectJtoC, direction);
+    LoadDirectionSettings(direction, true);
+}
+
+void CWXBApp::ReopenWithCode(int index) {
+    if (!RecentFiles() || RecentFiles()->Size() == 0)
+        return;
+    const int previousIndex = m_inputIndex, previousForm = m_unicodeForm;
+    m_inputIndex = index;
+    m_unicodeForm = UnicodeFormOfIndex(index);
+    m_forcedCodePending = true;
+    OpenDocumentFile((*RecentFiles())[0]);
+    m_inputIndex = previousIndex;
+    m_unicodeForm = previousForm;
+    m_forcedCodePending = false;
 }
 
 SegmentationValues CWXBApp::LoadSegmentation(int direction) const {

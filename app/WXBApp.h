@@ -6,11 +6,12 @@
 #include "SegmentationValues.h"
 #include "SettingsStore.h"
 #include "StartupSwitches.h"
+#include "TextFileHost.h"
 #include "UserDictionaryCheck.h"
 
 #include <string>
 
-class CWXBApp : public CApplication {
+class CWXBApp : public CApplication, public CTextFileHost {
 public:
     CWXBApp();
 
@@ -36,7 +37,6 @@ public:
     void WriteLog(const std::string& line) const;
 
     int ServiceNumber() const { return m_serviceNumber; }
-    int Direction() const { return m_direction; }
     const SegmentationValues& CurrentSegmentation() const { return m_currentSegmentation; }
     const std::string& ResultWorkFile() const { return m_resultWorkFile; }
     const std::string& ServiceName() const { return m_serviceName; }
@@ -45,6 +45,18 @@ public:
     bool SplashEnabled() const { return m_splashEnabled; }
     bool IsNtFamily() const { return m_ntFamily; }
     int ChineseScript() const { return m_chineseScript; }
+
+    // Text files: the code chosen for the next open, and what the last one found.
+    TextReadRequest TakeReadRequest() override;
+    void TextFileRead(const TextReadOutcome& outcome) override;
+    void LinePerSentenceFileRead(const LineFileOutcome& outcome) override;
+    TransDirection Direction() const override { return TransDirection(m_direction); }
+    bool AutoFileCheck() const override { return m_userStore.GetInt(SettingKey::AutoFileCheck) != 0; }
+    int LastLoadCode() const override { return m_lastLoadCode; }
+    // Opens the current file again in the code of the open-dialog index (1 to 11).
+    void ReopenWithCode(int index);
+    // The direction of translation changes; its settings come with it.
+    void SwitchDirection(int direction);
 
     // A translation run's engine call waits for idle time while input is waiting.
     CDeferredResume& DeferredEngineCall() { return m_deferredResume; }
@@ -80,6 +92,10 @@ private:
     bool m_ntFamily = true;
     bool m_inhouse = false;
     CDeferredResume m_deferredResume;
+    int m_inputIndex = 0;     // the code forced on the next open, 0 to detect
+    int m_unicodeForm = 0;
+    bool m_forcedCodePending = false;
+    int m_lastLoadCode = 0;
 };
 
 CWXBApp& TheApp();

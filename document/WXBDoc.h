@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Document.h"
+#include "TextFileHost.h"
 #include "WXBDocData.h"
 
 // Hint to the view that the store was cleared: its caret, selection and layout cache go.
@@ -9,7 +10,7 @@ constexpr LPARAM kHintStoreCleared = 1;
 
 class CWXBDoc : public CDocument, private CDocDataWatcher {
 public:
-    CWXBDoc();
+    explicit CWXBDoc(CTextFileHost& host);
 
     CWXBDocData& Data() { return m_data; }
     const CWXBDocData& Data() const { return m_data; }
@@ -20,6 +21,9 @@ public:
     bool IsEngineCallInProgress() const { return m_engineCallInProgress; }
 
     bool OnNewDocument() override;
+    bool OnOpenDocument(const std::wstring& path) override;
+    // The title of a document read from a text file names the code it was read in.
+    void SetPathName(const std::wstring& path, bool addToRecentFiles = true) override;
     void DeleteContents() override;
     bool SaveModified() override;
     bool DoSave(const std::wstring& path) override;
@@ -27,6 +31,7 @@ public:
 private:
     void OnStoreCleared() override;
 
+    CTextFileHost& m_host;
     CWXBDocData m_data;
     bool m_engineCallInProgress = false;
 };

@@ -29,7 +29,7 @@ public:
     const std::wstring& Title() const { return m_title; }
     void SetTitle(const std::wstring& title);
     const std::wstring& PathName() const { return m_pathName; }
-    void SetPathName(const std::wstring& path, bool addToRecentFiles = true);
+    virtual void SetPathName(const std::wstring& path, bool addToRecentFiles = true);
 
     void AttachView(CView* view) { m_view = view; }
     CView* View() const { return m_view; }

@@ -185,6 +185,59 @@ TEST(EditorInstanceTest, HelpWithoutAHelpViewerDoesNoHarm) {
     EXPECT_EQ(editor.WaitForExit(30000), 0u);
 }
 
+// The sample document of the source tree, as the editor sees it.
+std::wstring SamplePath() {
+    std::string path = TWIN_SOURCE_DIR "/samples/wagahai.txt";
+    return std::wstring(path.begin(), path.end());
+}
+
+// Waits until the window's title contains the text.
+bool WaitForTitle(HWND hwnd, const std::wstring& part) {
+    for (int i = 0; i < 200; ++i) {
+        if (WindowTitle(hwnd).find(part) != std::wstring::npos)
+            return true;
+        ::Sleep(25);
+    }
+    return false;
+}
+
+TEST(EditorTextFileTest, OpenedFileNamesItsEncodingAndReopensInAnother) {
+    RunningEditor editor(L"\"" + SamplePath() + L"\"");
+    HWND frame = WaitForTopWindow(L" - Twintext", 30000, editor.ProcessId());
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(WindowTitle(frame), L"wagahai.txt (シフト・JIS) - Twintext");
+    ::PostMessageW(frame, WM_COMMAND, 32855, 0);  // reopen as GB2312
+    EXPECT_TRUE(WaitForTitle(frame, L"(GB2312)")) << std::string(WindowTitle(frame).begin(), WindowTitle(frame).end());
+    ::PostMessageW(frame, WM_CLOSE, 0, 0);
+    EXPECT_EQ(editor.WaitForExit(30000), 0u);
+    CSettingsStore store = EditorStore();
+    EXPECT_EQ(store.GetInt(SettingKey::DirectJtoC), 1);  // the Chinese reading switched the direction
+    store.WriteInt(SettingKey::DirectJtoC, 0);
+}
+
+TEST(EditorTextFileTest, ChineseFileSwitchesTheDirection) {
+    char folder[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, folder);
+    std::string path = std::string(folder) + "twintext-gb.txt";
+    FILE* file = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    const char gb[] = "\xCE\xD2\xC3\xC7\xBD\xF1\xCC\xEC\xC8\xA5\xB9\xAB\xD4\xB0\xA1\xA3";  // 我们今天去公园。
+    std::fwrite(gb, 1, sizeof gb - 1, file);
+    std::fclose(file);
+    CSettingsStore store = EditorStore();
+    store.WriteInt(SettingKey::DirectJtoC, 0);
+
+    RunningEditor editor(L"\"" + std::wstring(path.begin(), path.end()) + L"\"");
+    HWND frame = WaitForTopWindow(L" - Twintext", 30000, editor.ProcessId());
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(WindowTitle(frame), L"twintext-gb.txt (GB2312) - Twintext");
+    ::PostMessageW(frame, WM_CLOSE, 0, 0);
+    EXPECT_EQ(editor.WaitForExit(30000), 0u);
+    EXPECT_EQ(store.GetInt(SettingKey::DirectJtoC), 1);
+    store.WriteInt(SettingKey::DirectJtoC, 0);
+    ::DeleteFileA(path.c_str());
+}
+
 struct PlacementCase {
     const char* storedRect;
     int storedShowCmd;
