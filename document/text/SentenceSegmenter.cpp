@@ -35,6 +35,22 @@ private:
         Read();
     }
     void TakeWhile(std::string& sentence, bool (CSegmenter::*test)(const TextChar&) const, const TextChar& like);
+    // One ")" and then one "）", when they follow.
+    void TakeClosingParentheses(std::string& sentence) {
+        if (m_cur.IsSingle(')') && sentence.size() < kMaxSegmentBytes)
+            Take(sentence);
+        if (m_cur.IsDouble(m_p.closingParen) && sentence.size() < kMaxSegmentBytes)
+            Take(sentence);
+    }
+    // Period handling 1: a period after anything but a digit or a dot ends the sentence.
+    bool EndsAtPeriodRun(const TextChar& stored) const {
+        return m_v.periodOnly == 1 && !IsDigitOrDot(stored) &&
+               (m_cur.IsSingle('.') || m_cur.IsDouble(m_p.fullWidthPeriod));
+    }
+    void TakePeriodRun(std::string& sentence) {
+        TakeWhile(sentence, &CSegmenter::Same, m_cur);
+        TakeClosingParentheses(sentence);
+    }
     bool Same(const TextChar& c) const;
     int EndMarkClass(const TextChar& c) const;
     static bool IsDigit(const TextChar& c) {
@@ -237,10 +253,7 @@ void CSegmenter::CollectSentence(std::string& s) {
                 }
                 break;
             }
-            if (m_cur.IsSingle(')') && s.size() < kMaxSegmentBytes)
-                Take(s);
-            if (m_cur.IsDouble(m_p.closingParen) && s.size() < kMaxSegmentBytes)
-                Take(s);
+            TakeClosingParentheses(s);
             return;
         }
 
@@ -256,13 +269,8 @@ void CSegmenter::CollectSentence(std::string& s) {
             if (copiedDouble)
                 fullWidthBlankOpen = false;
             Read();
-            if (m_v.periodOnly == 1 && !IsDigitOrDot(m_last) &&
-                (m_cur.IsSingle('.') || m_cur.IsDouble(m_p.fullWidthPeriod))) {
-                TakeWhile(s, &CSegmenter::Same, m_cur);
-                if (m_cur.IsSingle(')') && s.size() < kMaxSegmentBytes)
-                    Take(s);
-                if (m_cur.IsDouble(m_p.closingParen) && s.size() < kMaxSegmentBytes)
-                    Take(s);
+            if (EndsAtPeriodRun(m_last)) {
+                TakePeriodRun(s);
                 return;
             }
             continue;
@@ -277,13 +285,8 @@ void CSegmenter::CollectSentence(std::string& s) {
             fullWidthBlankOpen = false;
 
         bool storedPeriod = stored.IsSingle('.') || stored.IsDouble(m_p.fullWidthPeriod);
-        if (m_v.periodOnly == 1 && !IsDigitOrDot(stored) &&
-            (m_cur.IsSingle('.') || m_cur.IsDouble(m_p.fullWidthPeriod))) {
-            TakeWhile(s, &CSegmenter::Same, m_cur);
-            if (m_cur.IsSingle(')') && s.size() < kMaxSegmentBytes)
-                Take(s);
-            if (m_cur.IsDouble(m_p.closingParen) && s.size() < kMaxSegmentBytes)
-                Take(s);
+        if (EndsAtPeriodRun(stored)) {
+            TakePeriodRun(s);
             return;
         }
         if (m_v.periodOnly == 0 && storedPeriod && (IsBlank(m_cur) || m_cur.IsLineFeed() || m_cur.IsEnd()))
