@@ -3,7 +3,6 @@
 
 #include "EngineModule.h"
 
-#include <cstring>
 
 using transfer::CTransferEngine;
 using transfer::kEngineBadArguments;
@@ -32,18 +31,7 @@ int32_t ENGINE_CALL Chinese_Japanese_Kanzi_Process(const char* text, int32_t chi
 }
 
 int32_t ENGINE_CALL Set_CJTrans_Configure(TransConfig config) {
-    return Guarded(0, [&] {
-        // The paths are read only once the record is known to hold them whole.
-        const bool whole = std::memchr(config.m_szUserDic1, 0, kUserDicPathSize) &&
-                           std::memchr(config.m_szUserDic2, 0, kUserDicPathSize) &&
-                           std::memchr(config.m_szUserDic3, 0, kUserDicPathSize);
-        if (!whole)
-            return 0;
-        return Engine().Configure(config, PathsFromAnsi(config.m_szUserDic1, config.m_szUserDic2,
-                                                        config.m_szUserDic3))
-                   ? 1
-                   : 0;
-    });
+    return Guarded(0, [&] { return ConfiguredResult(Engine(), config); });
 }
 
 int32_t ENGINE_CALL CheckIfUDicFile_CJ(const char* path) {

@@ -1,6 +1,8 @@
 // What both engine DLLs share on Windows.
 #include "EngineModule.h"
 
+#include <cstring>
+
 #include <windows.h>
 
 #include <memory>
@@ -62,6 +64,18 @@ int32_t OpenedResult(transfer::CTransferEngine& engine,
     for (const std::filesystem::path& p : userDics)
         named += !p.empty();
     return engine.OpenUserDics(userDics) == named ? 0 : -1;
+}
+
+int32_t ConfiguredResult(transfer::CTransferEngine& engine, const TransConfig& config) {
+    // The paths are read only once the record is known to hold them whole.
+    const bool whole = std::memchr(config.m_szUserDic1, 0, kUserDicPathSize) &&
+                       std::memchr(config.m_szUserDic2, 0, kUserDicPathSize) &&
+                       std::memchr(config.m_szUserDic3, 0, kUserDicPathSize);
+    if (!whole)
+        return 0;
+    return engine.Configure(config, PathsFromAnsi(config.m_szUserDic1, config.m_szUserDic2, config.m_szUserDic3))
+               ? 1
+               : 0;
 }
 
 int32_t NotBuiltInfo(char* dicName, int32_t* entryCount) {

@@ -19,6 +19,9 @@ int32_t CreatedResult(transfer::UserDicResult result);
 // DJC_/DCJ_OpenAllUserDic's answer: 0 when every dictionary named was opened, else -1.
 int32_t OpenedResult(transfer::CTransferEngine& engine,
                      const std::array<std::filesystem::path, 3>& userDics);
+// Set_JCTrans_/Set_CJTrans_Configure's answer: 1 when the engine took the record, 0 when the
+// record is malformed (a path without its terminator) or refused.
+int32_t ConfiguredResult(transfer::CTransferEngine& engine, const TransConfig& config);
 // The dictionary-information answer until those functions are built: no name, no entries, -1.
 int32_t NotBuiltInfo(char* dicName, int32_t* entryCount);
 
