@@ -205,7 +205,8 @@ void CWXBApp::LoadGeneralSettings() {
     int index = m_userStore.GetInt(SettingKey::InputChineseCode);
     m_inputIndex = index >= 0 && index < kTextCodeCount ? index : 0;
     m_unicodeForm = m_userStore.GetInt(SettingKey::Unicode);
-    m_forcedCodePending = m_inputIndex != 0;
+    m_forcedCodePending = false; // only the open dialog and the reopen commands force a code
+    m_chineseSaveCode = m_userStore.GetInt(SettingKey::OutputChineseCode) == 1 ? 1 : 0;
 }
 
 TextReadRequest CWXBApp::TakeReadRequest() {
@@ -225,10 +226,8 @@ TextReadRequest CWXBApp::TakeReadRequest() {
 
 void CWXBApp::TextFileRead(const TextReadOutcome& outcome) {
     m_lastLoadCode = outcome.textCode;
-    if (outcome.unicodeForm != m_unicodeForm) {
-        m_unicodeForm = outcome.unicodeForm;
-        m_userStore.WriteInt(SettingKey::Unicode, m_unicodeForm);
-    }
+    // A signature decides the form the file is saved in again.
+    m_unicodeForm = outcome.unicodeForm;
     if (outcome.scriptChangeNeeded)
         m_chineseScript = m_chineseScript == 1 ? 0 : 1;
     if (outcome.directionSwitched)

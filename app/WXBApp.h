@@ -3,6 +3,7 @@
 
 #include "Application.h"
 #include "DeferredResume.h"
+#include "InputSettings.h"
 #include "SegmentationValues.h"
 #include "SettingsStore.h"
 #include "StartupSwitches.h"
@@ -53,6 +54,14 @@ public:
     TransDirection Direction() const override { return TransDirection(m_direction); }
     bool AutoFileCheck() const override { return m_userStore.GetInt(SettingKey::AutoFileCheck) != 0; }
     int LastLoadCode() const override { return m_lastLoadCode; }
+    bool ChooseSaveFile(const std::wstring& suggestedName, bool replace, int fileType,
+                        SaveFileChoice& choice) override;
+    TextWriteRequest TextWriteSettings(int language) const override;
+    std::string TitleSuffixAfterTextSave(int fileType) const override;
+    // Every open but the open dialog's and the reopen commands' detects the code.
+    CDocument* OpenDocumentFile(const std::wstring& path) override;
+    // The input-method settings as stored now.
+    InputSettings LoadInputSettings() const;
     // Opens the current file again in the code of the open-dialog index (1 to 11).
     void ReopenWithCode(int index);
     // The direction of translation changes; its settings come with it.
@@ -60,6 +69,9 @@ public:
 
     // A translation run's engine call waits for idle time while input is waiting.
     CDeferredResume& DeferredEngineCall() { return m_deferredResume; }
+
+protected:
+    void OnFileOpen() override;
 
 private:
     void LoadGeneralSettings();
@@ -96,6 +108,7 @@ private:
     int m_unicodeForm = 0;
     bool m_forcedCodePending = false;
     int m_lastLoadCode = 0;
+    int m_chineseSaveCode = 0; // 0 GB2312 or Big5, 1 Hanvell
 };
 
 CWXBApp& TheApp();

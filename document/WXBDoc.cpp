@@ -2,7 +2,11 @@
 #include "WXBDoc.h"
 
 #include "Application.h"
+#include "CharacterTablesResource.h"
 #include "CodePages.h"
+#include "FileAccess.h"
+#include "FileErrors.h"
+#include "TextFileWriter.h"
 #include "TextCodes.h"
 #include "FrameWindow.h"
 #include "ResourceText.h"
@@ -10,22 +14,12 @@
 
 namespace {
 
-// The whole file; false when it cannot be read.
-bool ReadWholeFile(const std::wstring& path, FileBytes& bytes) {
-    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    LARGE_INTEGER size = {};
-    bool ok = ::GetFileSizeEx(file, &size) && size.QuadPart < (LONGLONG(1) << 31);
-    if (ok) {
-        bytes.resize(size_t(size.QuadPart));
-        DWORD read = 0;
-        ok = bytes.empty() || (::ReadFile(file, bytes.data(), DWORD(bytes.size()), &read, nullptr) &&
-                               read == bytes.size());
-    }
-    ::CloseHandle(file);
-    return ok;
+std::wstring WideOfShiftJis(const char* text) {
+    int length = ::MultiByteToWideChar(932, 0, text, -1, nullptr, 0);
+    std::wstring wide(size_t(length > 0 ? length - 1 : 0), L'\0');
+    if (length > 1)
+        ::MultiByteToWideChar(932, 0, text, -1, &wide[0], length);
+    return wide;
 }
 
 HWND MainWindow() {
@@ -35,13 +29,25 @@ HWND MainWindow() {
 
 } // namespace
 
-CWXBDoc::CWXBDoc(CTextFileHost& host) : m_host(host) { m_data.SetWatcher(this); }
+CWXBDoc::CWXBDoc(CTextFileHost& host) : m_host(host) {
+    m_data.SetWatcher(this);
+    OnCommand(ID_FILE_SAVE, [this] { OnFileSave(); });
+    OnCommand(ID_FILE_SAVE_AS, [this] { OnFileSaveAs(); });
+}
 
 bool CWXBDoc::OnOpenDocument(const std::wstring& path) {
     FileBytes bytes;
-    if (!ReadWholeFile(path, bytes)) {
-        ShowMessageBox(MainWindow(), LoadResourceString(IDS_FAILED_TO_OPEN) + L"\n" + path,
-                       MB_OK | MB_ICONEXCLAMATION);
+    DWORD error = 0;
+    switch (ReadWholeFile(path, bytes, error)) {
+    case FileReadResult::Read:
+        break;
+    case FileReadResult::OutOfMemory:
+        m_openLeftContents = true;
+        ShowMessageBox(MainWindow(), IDS_OUT_OF_MEMORY, MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    case FileReadResult::Failed:
+        m_openLeftContents = true;
+        ShowMessageBox(MainWindow(), FileErrorMessage(error, path), MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
     bool tooMany = false;
@@ -55,7 +61,8 @@ bool CWXBDoc::OnOpenDocument(const std::wstring& path) {
         TextReadOutcome outcome =
             ReadTextFile(bytes, m_host.TakeReadRequest(), SystemCodePages(), ProgramCharacterTables(), m_data);
         if (outcome.end == SegmentationEnd::BilingualFile) {
-            // Bilingual files are no plain text; this document cannot read them.
+            // Bilingual files are no plain text; the reader has left the document as it was.
+            m_openLeftContents = true;
             ShowMessageBox(MainWindow(), LoadResourceString(IDS_FAILED_TO_OPEN) + L"\n" + path,
                            MB_OK | MB_ICONEXCLAMATION);
             return false;
@@ -74,12 +81,7 @@ bool CWXBDoc::OnOpenDocument(const std::wstring& path) {
 void CWXBDoc::SetPathName(const std::wstring& path, bool addToRecentFiles) {
     CDocument::SetPathName(path, addToRecentFiles);
     if (m_data.FromText() && !path.empty()) {
-        const char* suffix = TitleSuffixOf(m_host.LastLoadCode());
-        int length = ::MultiByteToWideChar(932, 0, suffix, -1, nullptr, 0);
-        std::wstring wide(size_t(length > 0 ? length - 1 : 0), L'\0');
-        if (length > 1)
-            ::MultiByteToWideChar(932, 0, suffix, -1, &wide[0], length);
-        SetTitle(Title() + wide);
+        SetTitle(Title() + WideOfShiftJis(TitleSuffixOf(m_host.LastLoadCode())));
     }
 }
 
@@ -104,10 +106,68 @@ bool CWXBDoc::SaveModified() {
     return CDocument::SaveModified();
 }
 
-bool CWXBDoc::DoSave(const std::wstring& path) {
+void CWXBDoc::OnOpenFailed() {
+    // A document that was never set up (the first open of the program) starts empty all the same.
+    bool neverSetUp = Title().empty();
+    if (m_openLeftContents && !neverSetUp) {
+        m_openLeftContents = false;
+        return;
+    }
+    CDocument::OnOpenFailed();
+}
+
+bool CWXBDoc::OnSaveDocument(const std::wstring& path) {
+    FileBytes bytes;
+    int kind = m_data.DocKind();
+    if (kind != kFileJapaneseText && kind != kFileChineseText) {
+        // Bilingual files are written by their own writer, which this build does not have yet.
+        ShowMessageBox(MainWindow(), IDS_FAILED_TO_SAVE, MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    try {
+        int language = kind == kFileJapaneseText ? kLangJapanese : kLangChinese;
+        bytes = WriteTextFile(m_data, m_host.TextWriteSettings(language), SystemCodePages(),
+                              ProgramCharacterTables());
+    } catch (const std::bad_alloc&) {
+        ShowMessageBox(MainWindow(), IDS_OUT_OF_MEMORY, MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    DWORD error = 0;
+    if (!WriteWholeFile(path, bytes, error)) {
+        ShowMessageBox(MainWindow(), FileErrorMessage(error, path), MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    return true;
+}
+
+bool CWXBDoc::DoSave(const std::wstring& path) { return DoSave(path, true); }
+
+bool CWXBDoc::DoSave(const std::wstring& path, bool replace) {
     // A document read from plain text is never overwritten without the dialog.
-    SavePlan plan = m_data.PlanSave(path, true, PathName(), Title());
-    return CDocument::DoSave(plan.showDialog ? std::wstring() : path);
+    SavePlan plan = m_data.PlanSave(path, replace, PathName(), Title());
+    std::wstring target = path;
+    if (plan.showDialog) {
+        SaveFileChoice choice;
+        bool chosen = m_host.ChooseSaveFile(plan.suggestedName, replace, m_data.DocKind(), choice);
+        m_data.NoteSaveTypeShown(choice.lastTypeShown);
+        if (!chosen)
+            return false;
+        m_data.NoteSaveAsChoice(choice.fileType);
+        target = choice.path;
+    }
+    // The file is written beside its place and moved there only when complete, so a failed
+    // save leaves no new file behind and an existing one as it was.
+    if (!OnSaveDocument(target))
+        return false;
+    if (replace) {
+        CDocument::SetPathName(target, true);
+        if (m_data.FromText()) {
+            std::string suffix = m_host.TitleSuffixAfterTextSave(m_data.DocKind());
+            SetTitle(Title() + WideOfShiftJis(suffix.c_str()));
+        }
+    }
+    SetModified(false);
+    return true;
 }
 
 void CWXBDoc::OnStoreCleared() {

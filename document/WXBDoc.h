@@ -22,11 +22,16 @@ public:
 
     bool OnNewDocument() override;
     bool OnOpenDocument(const std::wstring& path) override;
+    // A file that could not be read at all leaves the previous document as it was.
+    void OnOpenFailed() override;
+    bool OnSaveDocument(const std::wstring& path) override;
     // The title of a document read from a text file names the code it was read in.
     void SetPathName(const std::wstring& path, bool addToRecentFiles = true) override;
     void DeleteContents() override;
     bool SaveModified() override;
     bool DoSave(const std::wstring& path) override;
+    // replace false saves a copy: the document keeps its path.
+    bool DoSave(const std::wstring& path, bool replace);
 
 private:
     void OnStoreCleared() override;
@@ -34,4 +39,5 @@ private:
     CTextFileHost& m_host;
     CWXBDocData m_data;
     bool m_engineCallInProgress = false;
+    bool m_openLeftContents = false;
 };

@@ -175,6 +175,11 @@ void CWXBDocData::NoteSaveAsChoice(int fileType) {
     m_nLastLoadForm = fileType;
 }
 
+void CWXBDocData::NoteSaveTypeShown(int fileType) {
+    if (fileType >= kFileBilingual && fileType <= kFileBilingualUnicode)
+        m_nLastLoadForm = fileType;
+}
+
 SavePlan CWXBDocData::PlanSave(const std::wstring& givenPath, bool replace,
                                const std::wstring& documentPath, const std::wstring& title) const {
     SavePlan plan;

@@ -140,6 +140,8 @@ public:
     void NoteTextFileRead(int sourceLanguage, bool linePerSentence);
     // The file type chosen in the Save As dialog (1 to 4).
     void NoteSaveAsChoice(int fileType);
+    // A file type chosen in the Save As dialog before it was closed (1 to 4).
+    void NoteSaveTypeShown(int fileType);
 
     // Whether Save As must be asked, and with which name. givenPath is the caller's, documentPath
     // the document's current one, title the document title.

@@ -151,9 +151,11 @@ CDocument* CApplication::OpenDocumentFile(const std::wstring& path) {
 }
 
 bool CApplication::ProcessShellCommand(const CCommandLineInfo& info) {
+    // A file that cannot be opened has been reported; the program goes on with an empty document.
     if (info.shellCommand == CCommandLineInfo::FileOpen)
-        return OpenDocumentFile(info.fileName) != nullptr;
-    OnFileNew();
+        OpenDocumentFile(info.fileName);
+    else
+        OnFileNew();
     return m_docTemplate && m_docTemplate->Document() != nullptr;
 }
 

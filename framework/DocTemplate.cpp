@@ -44,10 +44,10 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(const std::wstring& path) {
             return first ? nullptr : m_document.get();
     } else {
         if (!m_document->OnOpenDocument(path)) {
-            // The document may be half-read: start again with an empty one.
-            m_document->OnNewDocument();
-            if (first)
-                return nullptr;
+            m_document->OnOpenFailed();
+            // A first open that fails still leaves the program with its (empty) document.
+            if (first && frame)
+                frame->InitialUpdateFrame(m_document.get());
             if (frame)
                 frame->UpdateFrameTitle();
             return nullptr;

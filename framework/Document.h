@@ -14,6 +14,8 @@ public:
     // Hooks the application's document overrides.
     virtual bool OnNewDocument();
     virtual bool OnOpenDocument(const std::wstring& path);
+    // After a failed open; a document whose contents the open did not touch may keep them.
+    virtual void OnOpenFailed() { OnNewDocument(); }
     virtual bool OnSaveDocument(const std::wstring& path);
     virtual void OnCloseDocument();
     virtual void DeleteContents() {}

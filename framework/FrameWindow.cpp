@@ -106,6 +106,9 @@ bool CFrameWindow::HasCommandHandler(UINT id, UINT code) {
 }
 
 void CFrameWindow::OnClose() {
+    // A modal dialog or message box owned by the frame is still running on this window.
+    if (!::IsWindowEnabled(m_hWnd))
+        return;
     CDocument* document = m_view ? m_view->GetDocument() : nullptr;
     if (document) {
         if (!document->SaveModified())
@@ -150,6 +153,18 @@ void CFrameWindow::OnMenuSelect(UINT id, UINT flags) {
     }
 }
 
+void CFrameWindow::OnDropFiles(HDROP drop) {
+    // Only the first file counts: there is one document.
+    wchar_t path[MAX_PATH] = {};
+    UINT length = ::DragQueryFileW(drop, 0, path, MAX_PATH);
+    ::DragFinish(drop);
+    if (length == 0 || length >= MAX_PATH)
+        return;
+    ::SetActiveWindow(GetSafeHwnd());
+    if (CApplication* app = CApplication::Current())
+        app->OpenDocumentFile(path);
+}
+
 LRESULT CFrameWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
@@ -182,6 +197,9 @@ LRESULT CFrameWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_CLOSE:
         OnClose();
+        return 0;
+    case WM_DROPFILES:
+        OnDropFiles(reinterpret_cast<HDROP>(wParam));
         return 0;
     case WM_DESTROY:
         OnDestroy();

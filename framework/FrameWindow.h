@@ -4,6 +4,8 @@
 #include "CommandTarget.h"
 #include "Window.h"
 
+#include <shellapi.h>
+
 #include <string>
 #include <vector>
 
@@ -35,6 +37,7 @@ protected:
     virtual int OnCreate(CREATESTRUCTW* cs);
     virtual bool OnCreateClient();
     virtual void OnClose();
+    virtual void OnDropFiles(HDROP drop);
     virtual void OnDestroy() {}
     // Shows the states of the bars' commands; sent at idle time.
     virtual void OnIdleUpdateCmdUI();

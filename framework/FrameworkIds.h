@@ -47,7 +47,15 @@
 #define IDS_UNTITLED 0xF003
 #define IDS_SAVEFILECOPY 0xF004
 #define IDS_FAILED_TO_OPEN 0xF101
+#define IDS_FAILED_TO_SAVE 0xF102
 #define IDS_ASK_TO_SAVE 0xF103
+// File errors of opening and saving, each with the file name as %1
+#define IDS_FILE_ERROR 0xF1A0
+#define IDS_FILE_NOT_FOUND 0xF1A1
+#define IDS_FILE_BAD_PATH 0xF1A2
+#define IDS_FILE_ACCESS_DENIED 0xF1A4
+#define IDS_FILE_SHARING 0xF1AA
+#define IDS_FILE_DISK_FULL 0xF1AC
 #define IDS_RECENT_FILE_NONE 0xF1F0
 
 // Sent to the main frame at idle time so that toolbars show their commands' states.

@@ -1,0 +1,38 @@
+// The built editor run as a separate process, its settings, and waiting on its windows.
+#pragma once
+
+#include "SettingsStore.h"
+
+#include <windows.h>
+
+#include <string>
+
+// Twintext.exe of the installation folder beside the tests' folder.
+std::wstring EditorPath();
+
+// The editor's own user store, as the installed program uses it.
+CSettingsStore EditorStore();
+
+class RunningEditor {
+public:
+    // extraEnvironment: "NAME=value" set for the editor alone.
+    explicit RunningEditor(const std::wstring& arguments, const std::wstring& extraEnvironment = L"");
+    ~RunningEditor();
+    RunningEditor(const RunningEditor&) = delete;
+    RunningEditor& operator=(const RunningEditor&) = delete;
+
+    bool Started() const { return m_started; }
+    DWORD ProcessId() const { return m_process.dwProcessId; }
+    // Exit code, or STILL_ACTIVE when the program has not ended within the time.
+    DWORD WaitForExit(DWORD timeoutMs);
+
+private:
+    PROCESS_INFORMATION m_process = {};
+    bool m_started = false;
+};
+
+// Waits until the window's title contains the text.
+bool WaitForTitle(HWND hwnd, const std::wstring& part);
+
+// A descendant window with that control ID, at any depth; null when there is none.
+HWND FindDescendant(HWND parent, int id);
