@@ -99,10 +99,9 @@ int ErrorRate(std::string& sample, Rule rule, int errors = 0) {
     return sample.empty() ? errors : errors * 100 / int(sample.size());
 }
 
-// Shift-JIS is judged by its kana share where the text has double-byte characters at all.
-int ShiftJisScore(const std::string& sample, int errorRate, bool hasDoubleByteRun) {
-    if (!hasDoubleByteRun)
-        return 100 - errorRate;
+// Kana characters per hundred characters of a Shift-JIS sample; without any, the share of
+// half-width katakana bytes.
+int KanaShare(const std::string& sample) {
     int characters = 0, kana = 0, halfWidthKana = 0;
     for (size_t i = 0; i < sample.size(); ++characters) {
         unsigned char b = static_cast<unsigned char>(sample[i]);
@@ -117,8 +116,16 @@ int ShiftJisScore(const std::string& sample, int errorRate, bool hasDoubleByteRu
             ++i;
         }
     }
-    int share = kana ? kana * 100 / characters : halfWidthKana ? characters / halfWidthKana : 0;
-    return share - errorRate;
+    if (characters == 0)
+        return 0;
+    return kana ? kana * 100 / characters : halfWidthKana * 100 / characters;
+}
+
+// Shift-JIS is judged by its kana share where the text has double-byte characters at all.
+int ShiftJisScore(const std::string& sample, int errorRate, bool hasDoubleByteRun) {
+    if (!hasDoubleByteRun)
+        return 100 - errorRate;
+    return KanaShare(sample) - errorRate;
 }
 
 Evaluation Evaluate(const std::string& text, size_t start, Rule rule, bool hasDoubleByteRun) {
@@ -150,8 +157,9 @@ bool FindDoubleByteRun(const std::string& text, size_t& start) {
     return false;
 }
 
-// The loose UTF-8 reading: false for an empty or malformed text.
-bool DecodeUtf8(const std::string& text, std::u16string& decoded) {
+// The loose UTF-8 reading: false for an empty or malformed text. A sequence cut by the end of
+// the bytes read (endIsCut) is left out: the rest of it lies beyond the detection buffer.
+bool DecodeUtf8(const std::string& text, bool endIsCut, std::u16string& decoded) {
     if (text.empty())
         return false;
     for (size_t i = 0; i < text.size();) {
@@ -165,7 +173,9 @@ bool DecodeUtf8(const std::string& text, std::u16string& decoded) {
             return false;
         unsigned long codePoint = lead & (0x3F >> continuation);
         for (int k = 0; k < continuation; ++k) {
-            if (i >= text.size() || (static_cast<unsigned char>(text[i]) & 0x40))
+            if (i >= text.size())
+                return endIsCut;
+            if (static_cast<unsigned char>(text[i]) & 0x40)
                 return false;
             codePoint = codePoint << 6 | (static_cast<unsigned char>(text[i++]) & 0x3F);
         }
@@ -211,8 +221,11 @@ void EvaluateUnicode(std::u16string decoded, const CCodePages& codePages, bool h
         // multibyte text read as UTF-16 would convert to valid characters and win.
         int lost = c.loss > 0 ? int(c.loss) : 0;
         e.errorRate = ErrorRate(c.sample, c.judgeRule, 2 * lost);
-        e.score = c.judgeRule == kRuleShiftJis ? ShiftJisScore(c.sample, e.errorRate, hasDoubleByteRun)
-                                               : 100 - e.errorRate;
+        // Japanese read from Unicode is as sure as Chinese once kana make a tenth of it.
+        bool japaneseByKana = c.judgeRule == kRuleShiftJis && KanaShare(c.sample) >= 10;
+        e.score = c.judgeRule == kRuleShiftJis && !japaneseByKana
+                      ? ShiftJisScore(c.sample, e.errorRate, hasDoubleByteRun)
+                      : 100 - e.errorRate;
     }
 }
 
@@ -241,8 +254,9 @@ int32_t DetectEncoding(const unsigned char* bytes, size_t size, const CCodePages
     const unsigned char* zero = std::find(bytes, bytes + size, 0);
     const std::string text(reinterpret_cast<const char*>(bytes), size_t(zero - bytes));
 
-    bool onlyUtf16 = text.size() >= 3 && bytes[0] == 0xFF && bytes[1] == 0xFE;
-    bool onlyUtf8 = text.size() >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF;
+    // The signatures count on the bytes read: UTF-16 text often has a zero byte right after FF FE.
+    bool onlyUtf16 = size >= 3 && bytes[0] == 0xFF && bytes[1] == 0xFE;
+    bool onlyUtf8 = size >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF;
     bool multibyte = !onlyUtf16 && !onlyUtf8;
     Evaluation e[kCount];
 
@@ -259,7 +273,8 @@ int32_t DetectEncoding(const unsigned char* bytes, size_t size, const CCodePages
     }
     if (!onlyUtf16) {
         std::u16string decoded;
-        if (DecodeUtf8(text, decoded))
+        bool endIsCut = zero == bytes + size;
+        if (DecodeUtf8(text, endIsCut, decoded))
             EvaluateUnicode(decoded, codePages, hasRun, kUtf8J, kUtf8S, kUtf8T, e);
     } else {
         for (Candidate c : {kUtf8J, kUtf8S, kUtf8T})

@@ -30,11 +30,26 @@ const std::u16string kJapanese = u"吾輩は猫である。名前はまだ無い
 const std::u16string kSimplified = u"我们今天去公园散步，天气很好。你去过北京吗？";
 const std::u16string kTraditional = u"我們今天去公園散步，天氣很好。你去過北京嗎？";
 
+
 std::string Repeat(const std::string& s, int times) {
     std::string out;
     for (int i = 0; i < times; ++i)
         out += s;
     return out;
+}
+
+// Japanese whose every character GB2312 has too: only the kana tell it from Chinese.
+const std::u16string kJapaneseInGb2312 = u"私は学生です。今日は大学へ行きます。";
+
+// Chinese with its pinyin: GB2312 characters whose bytes are valid Shift-JIS pairs too, letters,
+// and one tone-marked letter ("ā", A8 A1) whose first byte Shift-JIS reads as half-width katakana.
+std::string Gb2312WithPinyin() {
+    std::string text;
+    for (int i = 0; i < 40; ++i) {
+        text += char(0xE0 + i % 0x18);
+        text += char(0xA1 + i % 0x50);
+    }
+    return text + Repeat("zhongwen", 12) + "\xA8\xA1";
 }
 
 struct DetectCase {
@@ -60,6 +75,16 @@ const DetectCase kCases[] = {
     {"HanvellSimplified", [] { return Repeat("\x88\x9F\x88\xA0\x89\x40\x8A\x41", 10); }, 10932},
     {"HanvellTraditional", [] { return Repeat("\x88\x9F\x88\xA0", 10) + "\xF0\x40"; }, 20932},
     {"HanvellPairsWithKanaAreShiftJis", [] { return Repeat("\x88\x9F\x82\xA0", 10); }, 932},
+    // The detection buffer ends inside a character of a longer UTF-8 file.
+    {"Utf8CutByTheBufferEnd", [] { return Repeat(Utf8(kSimplified), 160); }, 465001},
+    // A zero byte right after the UTF-16 signature (U+3000, U+4E00).
+    {"Utf16JapaneseBehindZeroByte", [] { return "\xFF\xFE" + Utf16Bytes(u"\u3000" + kJapanese); }, 81200},
+    {"Utf16SimplifiedBehindZeroByte", [] { return "\xFF\xFE" + Utf16Bytes(u"\u4E00" + kSimplified); }, 61200},
+    // Half-width bytes are a share of the characters, not a quotient that grows as they get fewer.
+    {"Gb2312WithPinyin", [] { return Gb2312WithPinyin(); }, 936},
+    // Kana make a Unicode text Japanese, even where every character converts to GB2312 too.
+    {"Utf8JapaneseInGb2312Characters", [] { return Utf8(kJapaneseInGb2312); }, 365001},
+    {"Utf16JapaneseInGb2312Characters", [] { return "\xFF\xFE" + Utf16Bytes(kJapaneseInGb2312); }, 81200},
 };
 
 class EncodingDetectorTest : public testing::TestWithParam<DetectCase> {};
@@ -77,6 +102,15 @@ TEST(EncodingDetectorLimitTest, OnlyTheFirstTenThousandBytesCount) {
     std::string bytes = std::string(10000, 'a') + Encode(kSimplified, 936);
     EXPECT_EQ(DetectEncoding(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), SystemCodePages()),
               932);
+}
+
+TEST(EncodingDetectorLimitTest, Utf8SequenceCutByAZeroByteStaysMalformed) {
+    std::string bytes = Utf8(kSimplified) + "\xE4" + std::string(1, '\0') + Utf8(kSimplified);
+    int32_t answer =
+        DetectEncoding(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), SystemCodePages());
+    EXPECT_NE(answer, 465001);
+    EXPECT_NE(answer, 365001);
+    EXPECT_NE(answer, 565001);
 }
 
 TEST(TextCodesTest, AnswersIndexesAndSuffixesAgree) {
