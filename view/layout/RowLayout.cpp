@@ -27,6 +27,7 @@ void CRowLayout::Reset() {
     m_afterLast = 1;
     m_fits = false;
     m_scale = 1;
+    m_maximum = 0;
     m_rows.clear();
 }
 
@@ -93,12 +94,13 @@ ScrollBarState CRowLayout::ScrollBar() {
     int position = m_top == 0 && m_topY == 0 ? 0 : m_top + 1;
     if (position == 0 && m_fits) {
         m_scale = 1;
+        m_maximum = 0;
         return {false, 0, 0};
     }
     int total = m_top + (count - m_afterLast) + 2;
     m_scale = total / kScrollPositions + 1;
-    int maximum = total / m_scale;
-    return {true, maximum, m_fits ? maximum : position / m_scale};
+    m_maximum = total / m_scale;
+    return {true, m_maximum, m_fits ? m_maximum : position / m_scale};
 }
 
 bool CRowLayout::LineUp(int unitPane) {
@@ -169,9 +171,10 @@ bool CRowLayout::ThumbReleased(int position) {
             break;
         --first;
     }
+    // The thumb at the end of its track shows the end, whatever the scale rounded away.
     if (first < 0)
         SetTop(0, 0);
-    else if (target - 1 <= first)
+    else if (target - 1 < first && (m_maximum == 0 || position < m_maximum))
         SetTop(target - 1, 0);
     else
         SetTop(first, m_clientHeight - sum);

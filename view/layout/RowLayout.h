@@ -99,5 +99,6 @@ private:
     int m_afterLast = 1;
     bool m_fits = false;
     int m_scale = 1;
+    int m_maximum = 0;
     std::vector<PlacedRow> m_rows;
 };

@@ -151,6 +151,10 @@ TEST_F(RowLayoutTest, HundredThousandSentencesStayUnderThirtyThousandPositions) 
     layout.ThumbReleased(bar.maximum / 2);
     EXPECT_NEAR(layout.TopSentence(), 50000, 10);
     EXPECT_LT(layout.ScrollBar().position, kScrollPositions);
+    // The thumb at the end of the scaled track shows the end.
+    layout.ThumbReleased(bar.maximum);
+    EXPECT_TRUE(layout.EverythingFits());
+    EXPECT_EQ(layout.ScrollBar().position, bar.maximum);
 }
 
 TEST_F(RowLayoutTest, LineDownMovesOneLineThenTheNextRowBecomesTheTop) {
