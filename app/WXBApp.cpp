@@ -2,6 +2,7 @@
 #include "WXBApp.h"
 
 #include "AboutDialog.h"
+#include "AppViewEnvironment.h"
 #include "DocTemplate.h"
 #include "ResourceText.h"
 #include "InstanceNames.h"
@@ -124,7 +125,7 @@ bool CWXBApp::InitInstance() {
     // 4. Document template.
     AddDocTemplate(std::make_unique<CSingleDocTemplate>(
         IDR_MAINFRAME, [this] { return std::make_unique<CWXBDoc>(*this); }, [] { return new CMainFrame; },
-        [] { return new CWXBView; }));
+        [this] { return new CWXBView(std::make_unique<CAppViewEnvironment>(*this)); }));
 
     // 5. Rich edit, the editor's own text field, the help viewer.
     ::LoadLibraryW(L"riched20.dll");

@@ -91,3 +91,6 @@
 #define WM_CONVERT_STEP 0x0412
 #define WM_MEMORY_STEP 0x0418
 #define WM_HOOK_CODE_QUERY 0x0464
+
+// Editor view
+#define IDB_LOCK 245
