@@ -97,3 +97,38 @@ TextChar CCharacterReader::NextUnicode() {
     }
     return FromCodePoint(codePoint);
 }
+
+TextChar CCharacterReader::CopyOrdinaryUnicodeRun(std::string& out, size_t limit, const bool* ordinarySingle,
+                                                  const std::bitset<0x10000>& specialDouble, bool& copiedDouble) {
+    TextChar last;
+    while (out.size() < limit) {
+        size_t before = m_pos;
+        long codePoint = NextCodePoint();
+        // Line ends and carriage returns go the character-by-character way.
+        if (codePoint < 0 || codePoint == '\r' || codePoint == '\n') {
+            m_pos = before;
+            break;
+        }
+        TextChar c;
+        if (codePoint < 0x80) {
+            c.kind = kCharSingle;
+            c.bytes[0] = static_cast<unsigned char>(codePoint);
+        } else {
+            c = FromCodePoint(codePoint);
+        }
+        bool ordinary = c.kind == kCharDouble ? !specialDouble[size_t(c.bytes[0] << 8 | c.bytes[1])]
+                                              : ordinarySingle[c.bytes[0]];
+        if (!ordinary) {
+            m_pos = before;
+            break;
+        }
+        out += char(c.bytes[0]);
+        if (c.kind == kCharDouble) {
+            out += char(c.bytes[1]);
+            copiedDouble = true;
+        }
+        m_lineLength += c.Length();
+        last = c;
+    }
+    return last;
+}

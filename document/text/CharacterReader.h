@@ -50,14 +50,14 @@ public:
         return c;
     }
     // Copies the ordinary characters that follow into out while it holds fewer than limit bytes
-    // (multibyte text only; a fast path for the bulk of a sentence). ordinarySingle says which
+    // (a fast path for the bulk of a sentence). ordinarySingle says which
     // single bytes are ordinary, specialDouble which double-byte codes are not.
     // Returns the last character copied (the end kind when none) and notes double-byte ones.
     TextChar CopyOrdinaryRun(std::string& out, size_t limit, const bool* ordinarySingle,
                              const std::bitset<0x10000>& specialDouble, bool& copiedDouble) {
-        TextChar last;
         if (m_form != kFormMultibyte)
-            return last;
+            return CopyOrdinaryUnicodeRun(out, limit, ordinarySingle, specialDouble, copiedDouble);
+        TextChar last;
         const size_t start = out.size();
         size_t pos = m_pos;
         size_t lastStart = m_size;
@@ -114,6 +114,8 @@ private:
         return c;
     }
     TextChar NextUnicode();
+    TextChar CopyOrdinaryUnicodeRun(std::string& out, size_t limit, const bool* ordinarySingle,
+                                    const std::bitset<0x10000>& specialDouble, bool& copiedDouble);
     // Code point of the next Unicode character, or -1 at the end.
     long NextCodePoint();
     TextChar FromCodePoint(long codePoint);
