@@ -11,7 +11,8 @@ function(twin_add_benchmark name)
     endif()
     set(program ${CMAKE_BINARY_DIR}/bench-bin/${name})
     set(includes "")
-    foreach(dir ${PROJECT_SOURCE_DIR}/document/text ${PROJECT_SOURCE_DIR}/document ${PROJECT_SOURCE_DIR}/engine)
+    foreach(dir ${PROJECT_SOURCE_DIR}/document/text ${PROJECT_SOURCE_DIR}/document ${PROJECT_SOURCE_DIR}/engine
+        ${PROJECT_SOURCE_DIR}/view/layout)
         list(APPEND includes -I${dir})
     endforeach()
     add_custom_command(OUTPUT ${program}

@@ -188,8 +188,13 @@ void CWXBView::OnUpdate(CView*, LPARAM hint) {
 void CWXBView::ResetForNewDocument() {
     if (!m_hWnd)
         return;
-    // A load may have switched the direction or the script; the panes and fonts follow.
-    m_sourceLanguage = m_environment->SourceLanguage() == 1 ? 1 : 0;
+    // A load may have switched the direction or the script; the panes, fonts and frame follow.
+    int language = m_environment->SourceLanguage() == 1 ? 1 : 0;
+    if (language != m_sourceLanguage) {
+        m_sourceLanguage = language;
+        if (m_painted)
+            ShowDirection();
+    }
     int script = m_environment->ChineseScript() == 1 ? 1 : 0;
     if (script != m_fonts.ChineseScript()) {
         for (int slot = 0; slot < kFontSlotCount; ++slot)
@@ -222,6 +227,10 @@ void CWXBView::OnDraw(HDC dc) {
 
 void CWXBView::FirstPaint() {
     SetCompositionFont();
+    ShowDirection();
+}
+
+void CWXBView::ShowDirection() {
     if (CViewFrameLink* link = FrameLink()) {
         link->SetDirectionComboIndex(m_sourceLanguage);
         link->SetStatusPaneText(kStatusPaneDirection, m_sourceLanguage == 0 ? L"日中翻訳" : L"中日翻訳");
