@@ -16,15 +16,6 @@ namespace {
 
 const std::string kNoText;
 
-std::wstring WideOfAnsi(const std::string& text) {
-    if (text.empty())
-        return std::wstring();
-    int length = ::MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0);
-    std::wstring wide(size_t(length), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), &wide[0], length);
-    return wide;
-}
-
 } // namespace
 
 CWXBView::CWXBView(std::unique_ptr<CViewEnvironment> environment) : m_environment(std::move(environment)) {}
@@ -282,7 +273,7 @@ void CWXBView::UpdateSentenceStatus() {
     wchar_t text[32];
     std::swprintf(text, 32, L"%5d /%5d", m_currentSentence + 1, data->SentenceCount());
     link->SetStatusPaneText(kStatusPaneSentence, text);
-    link->SetStatusPaneText(kStatusPaneMark, WideOfAnsi(data->Mark(m_currentSentence)));
+    link->SetStatusPaneText(kStatusPaneMark, WideOfText(data->Mark(m_currentSentence), CP_ACP));
 }
 
 void CWXBView::GoToSentence(int sentence, int pane) {
