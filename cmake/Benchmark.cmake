@@ -12,7 +12,8 @@ function(twin_add_benchmark name)
     cmake_parse_arguments(PARSE_ARGV 1 BENCH "" "" "FLAGS")
     set(program ${CMAKE_BINARY_DIR}/bench-bin/${name})
     set(includes "")
-    foreach(dir ${PROJECT_SOURCE_DIR}/document/text ${PROJECT_SOURCE_DIR}/document ${PROJECT_SOURCE_DIR}/engine)
+    foreach(dir ${PROJECT_SOURCE_DIR}/document/text ${PROJECT_SOURCE_DIR}/document ${PROJECT_SOURCE_DIR}/engine
+        ${PROJECT_SOURCE_DIR}/view/layout)
         list(APPEND includes -I${dir})
     endforeach()
     add_custom_command(OUTPUT ${program}

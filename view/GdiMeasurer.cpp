@@ -8,6 +8,14 @@ wchar_t WideOfCharacter(unsigned codePage, const char* bytes, int count) {
     return length >= 1 ? wide[0] : L'\x30FB';
 }
 
+std::wstring WideOfText(std::string_view text, unsigned codePage) {
+    int length = text.empty() ? 0 : ::MultiByteToWideChar(codePage, 0, text.data(), int(text.size()), nullptr, 0);
+    std::wstring wide(size_t(length), L'\0');
+    if (length > 0)
+        ::MultiByteToWideChar(codePage, 0, text.data(), int(text.size()), &wide[0], length);
+    return wide;
+}
+
 CGdiMeasurer::CGdiMeasurer() : m_dc(::CreateCompatibleDC(nullptr)) {}
 
 CGdiMeasurer::~CGdiMeasurer() {

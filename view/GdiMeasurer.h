@@ -9,8 +9,13 @@
 
 #include <windows.h>
 
+#include <string>
+#include <string_view>
+
 // The UTF-16 unit of one character of one or two bytes in a code page.
 wchar_t WideOfCharacter(unsigned codePage, const char* bytes, int count);
+// Multibyte text of a code page in UTF-16.
+std::wstring WideOfText(std::string_view text, unsigned codePage);
 
 class CGdiMeasurer : public CTextMeasurer {
 public:

@@ -3,6 +3,7 @@
 #include "ViewFonts.h"
 
 #include "FontColours.h"
+#include "GdiMeasurer.h"
 
 namespace {
 
@@ -15,15 +16,6 @@ const SectionFont kSectionFonts[] = {
     {GB2312_CHARSET, L"RZ-GB P Mincho"},
     {CHINESEBIG5_CHARSET, L"RZ-B5 P Mincho"},
 };
-
-std::wstring WideOfShiftJis(const std::string& text) {
-    if (text.empty())
-        return std::wstring();
-    int length = ::MultiByteToWideChar(932, 0, text.data(), int(text.size()), nullptr, 0);
-    std::wstring wide(size_t(length), L'\0');
-    ::MultiByteToWideChar(932, 0, text.data(), int(text.size()), &wide[0], length);
-    return wide;
-}
 
 std::string ShiftJisOfWide(const wchar_t* text) {
     int length = ::WideCharToMultiByte(932, 0, text, -1, nullptr, 0, nullptr, nullptr);
@@ -43,7 +35,7 @@ LOGFONTW LogFontOfSettings(int section, const FontSettingValues& values, int pix
     font.lfWeight = values.weight;
     font.lfCharSet = kSectionFonts[section].charset;
     font.lfPitchAndFamily = BYTE(values.pitchAndFamily);
-    std::wstring face = WideOfShiftJis(values.faceName);
+    std::wstring face = WideOfText(values.faceName, 932);
     if (face.empty())
         face = kSectionFonts[section].face;
     lstrcpynW(font.lfFaceName, face.c_str(), LF_FACESIZE);

@@ -16,15 +16,6 @@ namespace {
 
 const std::string kNoText;
 
-std::wstring WideOfAnsi(const std::string& text) {
-    if (text.empty())
-        return std::wstring();
-    int length = ::MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0);
-    std::wstring wide(size_t(length), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), &wide[0], length);
-    return wide;
-}
-
 } // namespace
 
 CWXBView::CWXBView(std::unique_ptr<CViewEnvironment> environment) : m_environment(std::move(environment)) {}
@@ -188,8 +179,13 @@ void CWXBView::OnUpdate(CView*, LPARAM hint) {
 void CWXBView::ResetForNewDocument() {
     if (!m_hWnd)
         return;
-    // A load may have switched the direction or the script; the panes and fonts follow.
-    m_sourceLanguage = m_environment->SourceLanguage() == 1 ? 1 : 0;
+    // A load may have switched the direction or the script; the panes, fonts and frame follow.
+    int language = m_environment->SourceLanguage() == 1 ? 1 : 0;
+    if (language != m_sourceLanguage) {
+        m_sourceLanguage = language;
+        if (m_painted)
+            ShowDirection();
+    }
     int script = m_environment->ChineseScript() == 1 ? 1 : 0;
     if (script != m_fonts.ChineseScript()) {
         for (int slot = 0; slot < kFontSlotCount; ++slot)
@@ -222,6 +218,10 @@ void CWXBView::OnDraw(HDC dc) {
 
 void CWXBView::FirstPaint() {
     SetCompositionFont();
+    ShowDirection();
+}
+
+void CWXBView::ShowDirection() {
     if (CViewFrameLink* link = FrameLink()) {
         link->SetDirectionComboIndex(m_sourceLanguage);
         link->SetStatusPaneText(kStatusPaneDirection, m_sourceLanguage == 0 ? L"日中翻訳" : L"中日翻訳");
@@ -273,7 +273,7 @@ void CWXBView::UpdateSentenceStatus() {
     wchar_t text[32];
     std::swprintf(text, 32, L"%5d /%5d", m_currentSentence + 1, data->SentenceCount());
     link->SetStatusPaneText(kStatusPaneSentence, text);
-    link->SetStatusPaneText(kStatusPaneMark, WideOfAnsi(data->Mark(m_currentSentence)));
+    link->SetStatusPaneText(kStatusPaneMark, WideOfText(data->Mark(m_currentSentence), CP_ACP));
 }
 
 void CWXBView::GoToSentence(int sentence, int pane) {

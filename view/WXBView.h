@@ -96,6 +96,7 @@ private:
 
     void ResetForNewDocument();
     void FirstPaint();
+    void ShowDirection();
     void ApplyGeometry();
     void UpdateLineHeights();
     int EmptyTextHeight() const;

@@ -21,6 +21,7 @@ const std::string kLongJapanese = "どこで生れたかとんと見当がつか
 const std::string kRed = "赤";
 const std::string kUnknownColour = "虹色";
 const std::wstring kJapaneseToChinese = L"日中翻訳";
+const std::wstring kChineseToJapanese = L"中日翻訳";
 
 class CViewTestApp : public CApplication {
 public:
@@ -114,6 +115,19 @@ TEST_F(ViewTest, StatusPanesShowTheCurrentSentenceTheCountAndTheDirection) {
     view->GoToSentence(41, 1);
     EXPECT_EQ(frame->StatusPaneText(kStatusPaneSentence), L"   42 /  100");
     EXPECT_EQ(frame->StatusPaneText(kStatusPaneMark), L"A1");
+}
+
+TEST_F(ViewTest, PanesFollowTheDirectionALoadFound) {
+    Open(3, kShortJapanese);
+    environment.sourceLanguage = 1;
+    document->UpdateAllViews(nullptr);
+    Paint();
+    EXPECT_EQ(view->SourceLanguage(), 1);
+    EXPECT_EQ(view->ShowingOf(0).codePage, 936u);
+    EXPECT_EQ(view->ShowingOf(1).codePage, 932u);
+    EXPECT_EQ(view->PaneText(0, 1), kShortJapanese);
+    EXPECT_EQ(frame->StatusPaneText(kStatusPaneDirection), kChineseToJapanese);
+    EXPECT_EQ(frame->directionIndex, 1);
 }
 
 TEST_F(ViewTest, ScrollBarIsDisabledWhenEverythingFits) {
