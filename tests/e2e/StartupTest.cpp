@@ -1,4 +1,5 @@
 // Twintext.exe starts, shows its main window and ends cleanly.
+#include "RunningEditor.h"
 #include "SettingsStore.h"
 #include "TopWindows.h"
 
@@ -11,59 +12,6 @@
 namespace {
 
 const UINT kExitCommand = 0xE141;
-
-// Twintext.exe of the installation folder beside the tests' folder.
-std::wstring EditorPath() {
-    wchar_t self[MAX_PATH] = {};
-    ::GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring path = self;
-    path.resize(path.find_last_of(L'\\'));
-    path.resize(path.find_last_of(L'\\'));
-    return path + L"\\bin\\Twintext.exe";
-}
-
-class RunningEditor {
-public:
-    // extraEnvironment: "NAME=value" set for the editor alone.
-    explicit RunningEditor(const std::wstring& arguments, const std::wstring& extraEnvironment = L"") {
-        std::wstring commandLine = L"\"" + EditorPath() + L"\" " + arguments;
-        STARTUPINFOW si = {sizeof si};
-        std::wstring name, oldValue;
-        bool hadValue = false;
-        if (!extraEnvironment.empty()) {
-            name = extraEnvironment.substr(0, extraEnvironment.find(L'='));
-            wchar_t buffer[1024] = {};
-            hadValue = ::GetEnvironmentVariableW(name.c_str(), buffer, 1024) != 0;
-            oldValue = buffer;
-            ::SetEnvironmentVariableW(name.c_str(), extraEnvironment.substr(name.size() + 1).c_str());
-        }
-        m_started = ::CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
-                                     &m_process) != FALSE;
-        if (!extraEnvironment.empty())
-            ::SetEnvironmentVariableW(name.c_str(), hadValue ? oldValue.c_str() : nullptr);
-    }
-    ~RunningEditor() {
-        if (!m_started)
-            return;
-        if (::WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT)
-            ::TerminateProcess(m_process.hProcess, 99);
-        ::CloseHandle(m_process.hThread);
-        ::CloseHandle(m_process.hProcess);
-    }
-    bool Started() const { return m_started; }
-    DWORD ProcessId() const { return m_process.dwProcessId; }
-    // Exit code, or STILL_ACTIVE when the program has not ended within the time.
-    DWORD WaitForExit(DWORD timeoutMs) {
-        DWORD code = STILL_ACTIVE;
-        if (::WaitForSingleObject(m_process.hProcess, timeoutMs) == WAIT_OBJECT_0)
-            ::GetExitCodeProcess(m_process.hProcess, &code);
-        return code;
-    }
-
-private:
-    PROCESS_INFORMATION m_process = {};
-    bool m_started = false;
-};
 
 struct CloseCase {
     const char* name;
@@ -90,9 +38,6 @@ INSTANTIATE_TEST_SUITE_P(Closing, EditorStartupTest,
                          testing::Values(CloseCase{"WindowClose", WM_CLOSE, 0},
                                          CloseCase{"FileExit", WM_COMMAND, kExitCommand}),
                          [](const testing::TestParamInfo<CloseCase>& info) { return info.param.name; });
-
-// The editor's own user store, as the installed program uses it.
-CSettingsStore EditorStore() { return CSettingsStore(HKEY_CURRENT_USER, "TORVANE", "LINGUA_SUITE", "DUOPANE", false); }
 
 TEST(EditorInstanceTest, ServiceNumberAtTheStartNamesTheWindow) {
     RunningEditor editor(L"/DDE=3");
