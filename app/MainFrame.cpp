@@ -92,7 +92,7 @@ void CMainFrame::RestorePlacement(int showCommand) {
     placement.showCmd =
         UINT(showCommand == SW_SHOWNORMAL ? ChooseShowCommand(store.GetInt(SettingKey::WindowShowCmd)) : showCommand);
     ::SetWindowPlacement(m_hWnd, &placement);
-    m_splash.BringToTop();
+    m_splash.OwnerShown();
 }
 
 bool CMainFrame::PreTranslateMessage(MSG& msg) {

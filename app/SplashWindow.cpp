@@ -26,7 +26,9 @@ bool CSplashWnd::Show(HWND owner, UINT bitmapId, UINT milliseconds) {
     int x = work.left + (work.right - work.left - info.bmWidth) / 2;
     int y = work.top + (work.bottom - work.top - info.bmHeight) / 2;
     RegisterWindowClass(kSplashClass, 0, ::LoadCursorW(nullptr, IDC_ARROW), nullptr);
-    if (!CreateEx(WS_EX_TOOLWINDOW, kSplashClass, L"", WS_POPUP | WS_VISIBLE, x, y, info.bmWidth, info.bmHeight,
+    // Made visible with its owner when the owner is not shown yet, so that it lies above it.
+    DWORD visible = owner && !::IsWindowVisible(owner) ? 0 : WS_VISIBLE;
+    if (!CreateEx(WS_EX_TOOLWINDOW, kSplashClass, L"", WS_POPUP | visible, x, y, info.bmWidth, info.bmHeight,
                   owner, nullptr))
         return false;
     ::SetTimer(m_hWnd, kSplashTimer, milliseconds, nullptr);
@@ -34,9 +36,12 @@ bool CSplashWnd::Show(HWND owner, UINT bitmapId, UINT milliseconds) {
     return true;
 }
 
-void CSplashWnd::BringToTop() {
-    if (m_hWnd)
-        ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+void CSplashWnd::OwnerShown() {
+    if (!m_hWnd || ::IsWindowVisible(m_hWnd))
+        return;
+    // Topmost for its few seconds: the owner's activation must not raise the owner above it.
+    ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    ::UpdateWindow(m_hWnd);
 }
 
 void CSplashWnd::Dismiss() {
@@ -68,6 +73,7 @@ LRESULT CSplashWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             Dismiss();
             return 0;
         }
+
         break;
     case WM_DESTROY:
         ::KillTimer(m_hWnd, kSplashTimer);

@@ -9,8 +9,8 @@ public:
     // A borderless pop-up owned by the frame, the size of the bitmap and centred on the work area;
     // false (and nothing shown) when the bitmap cannot be loaded.
     bool Show(HWND owner, UINT bitmapId, UINT milliseconds);
-    // Above the owner again once the owner is shown.
-    void BringToTop();
+    // Shows the picture over its owner once the owner has been shown.
+    void OwnerShown();
     // Takes the picture away and repaints the window it covered.
     void Dismiss();
 

@@ -6,6 +6,7 @@
 #include "Profile.h"
 #include "ResourceText.h"
 
+#include <algorithm>
 #include <cwchar>
 
 namespace {
@@ -20,8 +21,9 @@ std::wstring CommandName(UINT id) {
 } // namespace
 
 CToolBarEx::~CToolBarEx() {
-    if (m_images)
-        ::ImageList_Destroy(m_images);
+    for (HIMAGELIST images : {m_images, m_disabledImages})
+        if (images)
+            ::ImageList_Destroy(images);
 }
 
 bool CToolBarEx::Create(CFrameWindow* frame, UINT id, const std::wstring& title) {
@@ -35,26 +37,79 @@ bool CToolBarEx::Create(CFrameWindow* frame, UINT id, const std::wstring& title)
     return true;
 }
 
-bool CToolBarEx::LoadImages(UINT bitmapId, int size, COLORREF maskColour) {
-    HBITMAP bitmap = static_cast<HBITMAP>(
-        ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(bitmapId), IMAGE_BITMAP, 0, 0, 0));
-    if (!bitmap)
-        return false;
+namespace {
+
+// The bitmap's pixels as 24-bit rows, top row first.
+std::vector<BYTE> Pixels(HBITMAP bitmap, const BITMAP& info, BITMAPINFO& format) {
+    format = BITMAPINFO{};
+    format.bmiHeader = {sizeof(BITMAPINFOHEADER), info.bmWidth, -info.bmHeight, 1, 24, BI_RGB};
+    std::vector<BYTE> pixels(size_t((info.bmWidth * 3 + 3) & ~3) * size_t(info.bmHeight));
+    HDC dc = ::GetDC(nullptr);
+    int rows = ::GetDIBits(dc, bitmap, 0, UINT(info.bmHeight), pixels.data(), &format, DIB_RGB_COLORS);
+    ::ReleaseDC(nullptr, dc);
+    if (rows != info.bmHeight)
+        pixels.clear();
+    return pixels;
+}
+
+// Disabled buttons show their image faded to grey rather than as a flat silhouette.
+HBITMAP FadedCopy(HBITMAP bitmap, COLORREF mask) {
+    BITMAP info = {};
+    ::GetObjectW(bitmap, sizeof info, &info);
+    BITMAPINFO format;
+    std::vector<BYTE> pixels = Pixels(bitmap, info, format);
+    if (pixels.empty())
+        return nullptr;
+    for (size_t i = 0; i + 2 < pixels.size(); i += 3) {
+        BYTE b = pixels[i], g = pixels[i + 1], r = pixels[i + 2];
+        if (RGB(r, g, b) == mask)
+            continue;
+        BYTE grey = BYTE(128 + (r * 30 + g * 59 + b * 11) / 100 / 2);  // 128 to 255, keeps the shapes
+        pixels[i] = pixels[i + 1] = pixels[i + 2] = grey;
+    }
+    void* bits = nullptr;
+    HBITMAP faded = ::CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (faded)
+        std::copy(pixels.begin(), pixels.end(), static_cast<BYTE*>(bits));
+    return faded;
+}
+
+HIMAGELIST MaskedImages(HBITMAP bitmap, int size, COLORREF mask) {
     BITMAP info = {};
     ::GetObjectW(bitmap, sizeof info, &info);
     HIMAGELIST images = ::ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, info.bmWidth / size, 0);
-    bool added = images && ::ImageList_AddMasked(images, bitmap, maskColour) >= 0;
-    ::DeleteObject(bitmap);
-    if (!added) {
-        if (images)
-            ::ImageList_Destroy(images);
-        return false;
+    if (images && ::ImageList_AddMasked(images, bitmap, mask) < 0) {
+        ::ImageList_Destroy(images);
+        return nullptr;
     }
+    return images;
+}
+
+} // namespace
+
+bool CToolBarEx::LoadImages(UINT bitmapId, int size, COLORREF maskColour) {
+    HBITMAP bitmap = static_cast<HBITMAP>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(bitmapId),
+                                                       IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    if (!bitmap)
+        return false;
+    // Faded first: adding to an image list blackens the masked pixels of the bitmap.
+    HBITMAP faded = FadedCopy(bitmap, maskColour);
+    HIMAGELIST images = MaskedImages(bitmap, size, maskColour);
+    HIMAGELIST disabled = faded ? MaskedImages(faded, size, maskColour) : nullptr;
+    if (faded)
+        ::DeleteObject(faded);
+    ::DeleteObject(bitmap);
+    if (!images)
+        return false;
     ::SendMessageW(m_hWnd, TB_SETBITMAPSIZE, 0, MAKELPARAM(size, size));
     ::SendMessageW(m_hWnd, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
-    if (m_images)
-        ::ImageList_Destroy(m_images);
+    if (disabled)
+        ::SendMessageW(m_hWnd, TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(disabled));
+    for (HIMAGELIST old : {m_images, m_disabledImages})
+        if (old)
+            ::ImageList_Destroy(old);
     m_images = images;
+    m_disabledImages = disabled;
     return true;
 }
 

@@ -53,6 +53,7 @@ private:
 
     CFrameWindow* m_frame = nullptr;
     HIMAGELIST m_images = nullptr;
+    HIMAGELIST m_disabledImages = nullptr;
     std::vector<ToolButton> m_default;
     std::vector<ToolButton> m_offered;
     std::vector<PlacedControl> m_controls;

@@ -210,6 +210,7 @@ TEST_F(MainFrameTest, ToolbarDraggedToTheLeftEdgeStaysThereAfterARestart) {
         RECT bar = {};
         ::GetWindowRect(toolbar, &bar);
         EXPECT_GT(bar.bottom - bar.top, bar.right - bar.left);  // standing upright
+        EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(toolbar, kComboId)));  // too wide for a vertical bar
         EXPECT_EQ(editor.Close(), 0u);
     }
     EXPECT_EQ(EditorStore().GetInt(SettingKey::IsDockingStateValid), 1);
@@ -224,6 +225,17 @@ TEST_F(MainFrameTest, ToolbarDraggedToTheLeftEdgeStaysThereAfterARestart) {
     POINT origin = {0, 0};
     ::ClientToScreen(again.frame, &origin);
     EXPECT_LT(bar.left - origin.x, 16);
+    // Back at the top, the combo box stands on its place again.
+    HWND top = again.Child(kDockTopId);
+    RECT client = {};
+    ::GetClientRect(again.frame, &client);
+    POINT drop = {client.right / 2, 2};
+    HWND left = ::GetParent(toolbar);
+    ::MapWindowPoints(again.frame, left, &drop, 1);
+    ::SendMessageW(left, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(8, 3));
+    ::SendMessageW(left, WM_LBUTTONUP, 0, MAKELPARAM(drop.x, drop.y));
+    EXPECT_EQ(::GetParent(toolbar), top);
+    EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(toolbar, kComboId)));
     EXPECT_EQ(again.Close(), 0u);
 }
 
@@ -246,12 +258,26 @@ HWND SplashWindow() {
     return splash && ::IsWindowVisible(splash) ? splash : nullptr;
 }
 
+// The splash is shown right after the frame.
+HWND WaitForSplash() {
+    for (int i = 0; i < 200; ++i) {
+        if (HWND splash = SplashWindow())
+            return splash;
+        ::Sleep(10);
+    }
+    return nullptr;
+}
+
 TEST_F(MainFrameTest, PlainStartShowsTheSplashCentredUntilAKeyThatStillReachesTheFrame) {
     Editor editor(L"");
     ASSERT_NE(editor.frame, nullptr);
-    HWND splash = SplashWindow();
+    HWND splash = WaitForSplash();
     ASSERT_NE(splash, nullptr);
     EXPECT_EQ(::GetWindow(splash, GW_OWNER), editor.frame);
+    HWND above = editor.frame;
+    while (above && above != splash)
+        above = ::GetWindow(above, GW_HWNDPREV);
+    EXPECT_EQ(above, splash) << "the splash lies below the frame";
     SIZE bitmap = SplashBitmapSize();
     ASSERT_GT(bitmap.cx, 0);
     RECT rc = {};
@@ -271,7 +297,7 @@ TEST_F(MainFrameTest, PlainStartShowsTheSplashCentredUntilAKeyThatStillReachesTh
 TEST_F(MainFrameTest, MousePressTakesTheSplashAwayAndTheFrameStays) {
     Editor editor(L"");
     ASSERT_NE(editor.frame, nullptr);
-    ASSERT_NE(SplashWindow(), nullptr);
+    ASSERT_NE(WaitForSplash(), nullptr);
     HWND view = ::GetWindow(editor.frame, GW_CHILD);
     ::PostMessageW(view, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
     ::PostMessageW(view, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
