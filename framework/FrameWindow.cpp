@@ -188,20 +188,23 @@ void CFrameWindow::OnInitMenuPopup(HMENU menu) {
     }
 }
 
+void CFrameWindow::ShowPrompt(UINT id) {
+    std::wstring prompt = LoadResourceString(id ? id : IDS_IDLEMESSAGE);
+    prompt = prompt.substr(0, prompt.find(L'\n'));
+    for (CControlBar* bar : m_bars)
+        if (CStatusBar* status = dynamic_cast<CStatusBar*>(bar))
+            status->SetPaneText(0, prompt);
+}
+
 void CFrameWindow::OnMenuSelect(UINT id, UINT flags) {
-    for (CControlBar* bar : m_bars) {
-        CStatusBar* status = dynamic_cast<CStatusBar*>(bar);
-        if (!status)
-            continue;
-        std::wstring prompt;
-        if (flags == 0xFFFF)
-            prompt = LoadResourceString(IDS_IDLEMESSAGE);  // menu closed
-        else if (!(flags & (MF_POPUP | MF_SEPARATOR)) && id) {
-            prompt = LoadResourceString(id);
-            prompt = prompt.substr(0, prompt.find(L'\n'));
-        }
-        status->SetPaneText(0, prompt);
-    }
+    if (flags == 0xFFFF)
+        ShowPrompt(0);  // menu closed
+    else if (!(flags & (MF_POPUP | MF_SEPARATOR)) && id)
+        ShowPrompt(id);
+    else
+        for (CControlBar* bar : m_bars)
+            if (CStatusBar* status = dynamic_cast<CStatusBar*>(bar))
+                status->SetPaneText(0, std::wstring());
 }
 
 LRESULT CFrameWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

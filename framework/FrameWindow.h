@@ -32,6 +32,10 @@ public:
     virtual void RecalcLayout();
     void UpdateFrameTitle();
 
+    // The message pane shows the command's prompt (the first line of its string), or the idle
+    // message for 0.
+    void ShowPrompt(UINT id);
+
     // Offered every message the application's loop takes, before accelerators; true when it
     // must not be dispatched.
     virtual bool PreTranslateMessage(MSG& msg) {

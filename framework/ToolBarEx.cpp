@@ -266,6 +266,14 @@ bool CToolBarEx::OnNotify(NMHDR& header, LRESULT& result) {
         ShowButtons(m_default);
         result = 0;
         return true;
+    case TBN_HOTITEMCHANGE: {
+        // The button under the mouse tells what it does, as a menu item does.
+        auto& hot = reinterpret_cast<NMTBHOTITEM&>(header);
+        if (m_frame)
+            m_frame->ShowPrompt((hot.dwFlags & HICF_LEAVING) ? 0 : UINT(hot.idNew));
+        result = 0;
+        return true;
+    }
     case TBN_TOOLBARCHANGE:
         Relayout();
         result = 0;

@@ -375,4 +375,29 @@ TEST_F(FrameworkTest, ProgramMessageReachesItsHandlerAndAnswers) {
     EXPECT_EQ(frame->messageSeen, 7u);
 }
 
+const wchar_t kFramePrompt[] = L"枠だけが扱うコマンド";
+const wchar_t kFrameTip[] = L"枠のみ";
+const wchar_t kIdle[] = L"レディ";  // the framework's idle message
+
+TEST_F(FrameworkTest, ButtonUnderTheMouseShowsItsPromptAndItsTip) {
+    CDockTestFrame* frame = OpenDockFrame();
+    ASSERT_NE(frame, nullptr);
+    HWND hwnd = frame->GetSafeHwnd(), toolbar = frame->toolBar.GetSafeHwnd();
+    NMTBHOTITEM hot = {};
+    hot.hdr = {toolbar, UINT_PTR(IDW_TOOLBAR), UINT(TBN_HOTITEMCHANGE)};
+    hot.idNew = ID_TEST_FRAME_ONLY;
+    hot.dwFlags = HICF_MOUSE | HICF_ENTERING;
+    ::SendMessageW(hwnd, WM_NOTIFY, IDW_TOOLBAR, reinterpret_cast<LPARAM>(&hot));
+    EXPECT_EQ(frame->statusBar.PaneText(0), kFramePrompt);
+    hot.dwFlags = HICF_MOUSE | HICF_LEAVING;
+    ::SendMessageW(hwnd, WM_NOTIFY, IDW_TOOLBAR, reinterpret_cast<LPARAM>(&hot));
+    EXPECT_EQ(frame->statusBar.PaneText(0), kIdle);
+
+    NMTTDISPINFOW tip = {};
+    tip.hdr = {nullptr, UINT_PTR(ID_TEST_FRAME_ONLY), UINT(TTN_GETDISPINFOW)};
+    ::SendMessageW(hwnd, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&tip));
+    ASSERT_NE(tip.lpszText, nullptr);
+    EXPECT_EQ(std::wstring(tip.lpszText), kFrameTip);
+}
+
 } // namespace
