@@ -7,6 +7,9 @@
 #include "WXBApp.h"
 #include "resource.h"
 
+#include <iterator>
+#include <vector>
+
 namespace {
 
 const int kImageSize = 20;

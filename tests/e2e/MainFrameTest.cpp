@@ -192,19 +192,24 @@ TEST_F(MainFrameTest, ToolbarCommandHidesAndShowsTheToolbarAndTheStateSurvivesAR
     EXPECT_EQ(again.Close(), 0u);
 }
 
+// Presses the mouse on the gripper of the bar at the start of the container and releases it at
+// the point, given in thousandths of the frame's client area.
+void DragByGripper(HWND frame, HWND container, POINT gripper, int xPerMille, int yPerMille) {
+    RECT client = {};
+    ::GetClientRect(frame, &client);
+    POINT drop = {client.right * xPerMille / 1000, client.bottom * yPerMille / 1000};
+    ::MapWindowPoints(frame, container, &drop, 1);
+    ::SendMessageW(container, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(gripper.x, gripper.y));
+    ::SendMessageW(container, WM_LBUTTONUP, 0, MAKELPARAM(drop.x, drop.y));
+}
+
 TEST_F(MainFrameTest, ToolbarDraggedToTheLeftEdgeStaysThereAfterARestart) {
     {
         Editor editor(L"/JC");
         ASSERT_NE(editor.frame, nullptr);
         HWND top = editor.Child(kDockTopId);
         ASSERT_NE(top, nullptr);
-        RECT client = {};
-        ::GetClientRect(editor.frame, &client);
-        POINT drop = {2, client.bottom / 2};  // by the frame's left edge
-        ::MapWindowPoints(editor.frame, top, &drop, 1);
-        // Pressed on the gripper at the toolbar's start, released by the left edge.
-        ::SendMessageW(top, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 8));
-        ::SendMessageW(top, WM_LBUTTONUP, 0, MAKELPARAM(drop.x, drop.y));
+        DragByGripper(editor.frame, top, POINT{3, 8}, 3, 500);  // by the left edge
         HWND toolbar = editor.Child(kToolBarId);
         EXPECT_EQ(::GetDlgCtrlID(::GetParent(toolbar)), kDockLeftId);
         RECT bar = {};
@@ -226,15 +231,8 @@ TEST_F(MainFrameTest, ToolbarDraggedToTheLeftEdgeStaysThereAfterARestart) {
     ::ClientToScreen(again.frame, &origin);
     EXPECT_LT(bar.left - origin.x, 16);
     // Back at the top, the combo box stands on its place again.
-    HWND top = again.Child(kDockTopId);
-    RECT client = {};
-    ::GetClientRect(again.frame, &client);
-    POINT drop = {client.right / 2, 2};
-    HWND left = ::GetParent(toolbar);
-    ::MapWindowPoints(again.frame, left, &drop, 1);
-    ::SendMessageW(left, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(8, 3));
-    ::SendMessageW(left, WM_LBUTTONUP, 0, MAKELPARAM(drop.x, drop.y));
-    EXPECT_EQ(::GetParent(toolbar), top);
+    DragByGripper(again.frame, ::GetParent(toolbar), POINT{8, 3}, 500, 3);  // by the top edge
+    EXPECT_EQ(::GetParent(toolbar), again.Child(kDockTopId));
     EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(toolbar, kComboId)));
     EXPECT_EQ(again.Close(), 0u);
 }
