@@ -74,6 +74,8 @@ bool CApplication::OnIdle(long count) {
 }
 
 bool CApplication::PreTranslateMessage(MSG& msg) {
+    if (m_mainFrame && m_mainFrame->GetSafeHwnd() && m_mainFrame->PreTranslateMessage(msg))
+        return true;
     for (HWND dialog : m_modelessDialogs)
         if (::IsWindow(dialog) && ::IsDialogMessageW(dialog, &msg))
             return true;

@@ -7,6 +7,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 namespace {
 
 class CToolButtonUI : public CCommandUI {
@@ -39,10 +41,14 @@ void CControlBar::Show(bool show) {
         ::ShowWindow(m_hWnd, show ? SW_SHOWNA : SW_HIDE);
 }
 
-int CControlBar::LayoutHeight(int) {
+int CControlBar::LayoutHeight(int) { return PreferredSize(true).cy; }
+
+int CControlBar::LayoutWidth(int) { return PreferredSize(false).cx; }
+
+SIZE CControlBar::PreferredSize(bool) {
     RECT rc = {};
     ::GetWindowRect(m_hWnd, &rc);
-    return rc.bottom - rc.top;
+    return SIZE{rc.right - rc.left, rc.bottom - rc.top};
 }
 
 bool CToolBar::Create(CFrameWindow* frame, UINT id) {
@@ -91,6 +97,27 @@ int CToolBar::LayoutHeight(int) {
     return HIWORD(size) + 4;
 }
 
+SIZE CToolBar::PreferredSize(bool) {
+    // The extent of the buttons as the control has laid them out.
+    SIZE size = {0, 0};
+    int count = ButtonCount();
+    for (int i = 0; i < count; ++i) {
+        RECT rc = {};
+        if (!::SendMessageW(m_hWnd, TB_GETITEMRECT, WPARAM(i), reinterpret_cast<LPARAM>(&rc)))
+            continue;
+        TBBUTTON button = {};
+        ::SendMessageW(m_hWnd, TB_GETBUTTON, WPARAM(i), reinterpret_cast<LPARAM>(&button));
+        if (button.fsState & TBSTATE_HIDDEN)
+            continue;
+        size.cx = std::max(size.cx, LONG(rc.right));
+        size.cy = std::max(size.cy, LONG(rc.bottom));
+    }
+    DWORD buttonSize = DWORD(::SendMessageW(m_hWnd, TB_GETBUTTONSIZE, 0, 0));
+    size.cy = std::max(size.cy, LONG(HIWORD(buttonSize)));
+    size.cx = std::max(size.cx, LONG(LOWORD(buttonSize)));
+    return size;
+}
+
 void CToolBar::OnUpdateCmdUI(CCommandTarget& target) {
     int count = ButtonCount();
     for (int i = 0; i < count; ++i) {
@@ -113,12 +140,21 @@ bool CStatusBar::Create(CFrameWindow* frame, UINT id) {
 bool CStatusBar::SetIndicators(const UINT* ids, int count) {
     m_indicators.assign(ids, ids + count);
     m_widths.assign(size_t(count), 0);
+    m_noBorders.assign(size_t(count), false);
     for (int i = 1; i < count; ++i)
         m_widths[size_t(i)] = ids[i] ? MeasureText(LoadResourceString(ids[i])) : 0;
     ApplyPaneWidths();
     if (count > 0 && ids[0] == 0)
         SetPaneText(0, LoadResourceString(IDS_IDLEMESSAGE));
     return true;
+}
+
+void CStatusBar::SetPaneNoBorders(int index) {
+    if (index < 0 || size_t(index) >= m_noBorders.size())
+        return;
+    m_noBorders[size_t(index)] = true;
+    std::wstring text = PaneText(index);
+    ::SendMessageW(m_hWnd, SB_SETTEXTW, WPARAM(index) | SBT_NOBORDERS, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void CStatusBar::SetPaneWidth(int index, int width) {
@@ -162,7 +198,8 @@ void CStatusBar::SetPaneText(int index, const std::wstring& text) {
     // Idle updates set the same text again and again; repaint only on a change.
     if (PaneText(index) == text)
         return;
-    ::SendMessageW(m_hWnd, SB_SETTEXTW, WPARAM(index), reinterpret_cast<LPARAM>(text.c_str()));
+    WPARAM style = size_t(index) < m_noBorders.size() && m_noBorders[size_t(index)] ? SBT_NOBORDERS : 0;
+    ::SendMessageW(m_hWnd, SB_SETTEXTW, WPARAM(index) | style, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 std::wstring CStatusBar::PaneText(int index) const {

@@ -9,8 +9,42 @@
 #include "ResourceText.h"
 #include "View.h"
 
+#include <commctrl.h>
+
 namespace {
 const wchar_t kFrameClass[] = L"TwinFrame";
+}
+
+CFrameWindow::CFrameWindow() {
+    for (UINT id : {UINT(ID_VIEW_TOOLBAR), UINT(ID_VIEW_STATUS_BAR)}) {
+        OnCommand(id, [this, id] { OnBarCheck(id); });
+        OnUpdate(id, [this](CCommandUI& ui) {
+            CControlBar* bar = FindControlBar(ui.Id());
+            ui.Enable(bar != nullptr);
+            ui.SetCheck(bar && bar->IsVisible() ? 1 : 0);
+        });
+    }
+}
+
+CControlBar* CFrameWindow::FindControlBar(UINT id) const {
+    for (CControlBar* bar : m_bars)
+        if (bar->BarId() == id)
+            return bar;
+    return nullptr;
+}
+
+void CFrameWindow::ShowControlBar(CControlBar* bar, bool show) {
+    bar->Show(show);
+    RecalcLayout();
+}
+
+void CFrameWindow::OnBarCheck(UINT id) {
+    if (CControlBar* bar = FindControlBar(id))
+        ShowControlBar(bar, !bar->IsVisible());
+}
+
+void CFrameWindow::OnMessage(UINT message, MessageHandler handler) {
+    m_messages.push_back({message, std::move(handler)});
 }
 
 bool CFrameWindow::LoadFrame(UINT resourceId, CSingleDocTemplate* docTemplate, DWORD style) {
@@ -60,21 +94,41 @@ bool CFrameWindow::OnCreateClient() {
 void CFrameWindow::RecalcLayout() {
     RECT client = {};
     ::GetClientRect(m_hWnd, &client);
-    int width = client.right - client.left;
     for (CControlBar* bar : m_bars) {
         if (!bar->IsVisible())
             continue;
-        int height = bar->LayoutHeight(width);
-        if (bar->AtBottom()) {
-            ::MoveWindow(bar->GetSafeHwnd(), 0, client.bottom - height, width, height, TRUE);
-            client.bottom -= height;
-        } else {
-            ::MoveWindow(bar->GetSafeHwnd(), 0, client.top, width, height, TRUE);
-            client.top += height;
+        int width = int(client.right - client.left), height = int(client.bottom - client.top);
+        HWND hwnd = bar->GetSafeHwnd();
+        switch (bar->Side()) {
+        case BarSide::Top: {
+            int h = bar->LayoutHeight(width);
+            ::MoveWindow(hwnd, client.left, client.top, width, h, TRUE);
+            client.top += h;
+            break;
+        }
+        case BarSide::Bottom: {
+            int h = bar->LayoutHeight(width);
+            ::MoveWindow(hwnd, client.left, client.bottom - h, width, h, TRUE);
+            client.bottom -= h;
+            break;
+        }
+        case BarSide::Left: {
+            int w = bar->LayoutWidth(height);
+            ::MoveWindow(hwnd, client.left, client.top, w, height, TRUE);
+            client.left += w;
+            break;
+        }
+        case BarSide::Right: {
+            int w = bar->LayoutWidth(height);
+            ::MoveWindow(hwnd, client.right - w, client.top, w, height, TRUE);
+            client.right -= w;
+            break;
+        }
         }
     }
     if (m_view && m_view->GetSafeHwnd())
-        ::MoveWindow(m_view->GetSafeHwnd(), 0, client.top, width,
+        ::MoveWindow(m_view->GetSafeHwnd(), client.left, client.top,
+                     client.right > client.left ? client.right - client.left : 0,
                      client.bottom > client.top ? client.bottom - client.top : 0, TRUE);
 }
 
@@ -137,20 +191,23 @@ void CFrameWindow::OnInitMenuPopup(HMENU menu) {
     }
 }
 
+void CFrameWindow::ShowPrompt(UINT id) {
+    std::wstring prompt = LoadResourceString(id ? id : IDS_IDLEMESSAGE);
+    prompt = prompt.substr(0, prompt.find(L'\n'));
+    for (CControlBar* bar : m_bars)
+        if (CStatusBar* status = dynamic_cast<CStatusBar*>(bar))
+            status->SetPaneText(0, prompt);
+}
+
 void CFrameWindow::OnMenuSelect(UINT id, UINT flags) {
-    for (CControlBar* bar : m_bars) {
-        CStatusBar* status = dynamic_cast<CStatusBar*>(bar);
-        if (!status)
-            continue;
-        std::wstring prompt;
-        if (flags == 0xFFFF)
-            prompt = LoadResourceString(IDS_IDLEMESSAGE);  // menu closed
-        else if (!(flags & (MF_POPUP | MF_SEPARATOR)) && id) {
-            prompt = LoadResourceString(id);
-            prompt = prompt.substr(0, prompt.find(L'\n'));
-        }
-        status->SetPaneText(0, prompt);
-    }
+    if (flags == 0xFFFF)
+        ShowPrompt(0);  // menu closed
+    else if (!(flags & (MF_POPUP | MF_SEPARATOR)) && id)
+        ShowPrompt(id);
+    else
+        for (CControlBar* bar : m_bars)
+            if (CStatusBar* status = dynamic_cast<CStatusBar*>(bar))
+                status->SetPaneText(0, std::wstring());
 }
 
 void CFrameWindow::OnDropFiles(HDROP drop) {
@@ -166,6 +223,12 @@ void CFrameWindow::OnDropFiles(HDROP drop) {
 }
 
 LRESULT CFrameWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    for (const MessageEntry& entry : m_messages) {
+        if (entry.message == message) {
+            MessageHandler handler = entry.handler;
+            return handler(wParam, lParam);
+        }
+    }
     switch (message) {
     case WM_CREATE:
         return OnCreate(reinterpret_cast<CREATESTRUCTW*>(lParam));
@@ -185,6 +248,29 @@ LRESULT CFrameWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         break;
     }
+    case WM_NOTIFY: {
+        NMHDR& header = *reinterpret_cast<NMHDR*>(lParam);
+        LRESULT result = 0;
+        for (CControlBar* bar : m_bars)
+            if (bar->OnNotify(header, result))
+                return result;
+        if (header.code == TTN_GETDISPINFOW) {
+            // A tool tip of a bar's button: the short form after the prompt's line feed.
+            auto& info = reinterpret_cast<NMTTDISPINFOW&>(header);
+            if (!(info.uFlags & TTF_IDISHWND)) {
+                std::wstring text = LoadResourceString(UINT(header.idFrom));
+                size_t feed = text.find(L'\n');
+                text = feed == std::wstring::npos ? std::wstring() : text.substr(feed + 1);
+                lstrcpynW(info.szText, text.c_str(), int(sizeof info.szText / sizeof info.szText[0]));
+                info.lpszText = info.szText;
+            }
+            return 0;
+        }
+        break;
+    }
+    case WM_ACTIVATE:
+        OnActivate(LOWORD(wParam), reinterpret_cast<HWND>(lParam));
+        break;
     case WM_INITMENUPOPUP:
         if (!HIWORD(lParam))
             OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));

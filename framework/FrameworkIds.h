@@ -60,3 +60,9 @@
 
 // Sent to the main frame at idle time so that toolbars show their commands' states.
 #define WM_IDLEUPDATECMDUI 0x0363
+
+// The frame's four dock bars
+#define IDW_DOCKBAR_TOP 0xE81B
+#define IDW_DOCKBAR_LEFT 0xE81C
+#define IDW_DOCKBAR_RIGHT 0xE81D
+#define IDW_DOCKBAR_BOTTOM 0xE81E

@@ -14,6 +14,10 @@ public:
     CFrameWindow* Frame() const { return m_frame; }
 
     virtual void OnInitialUpdate() { OnUpdate(nullptr, 0); }
+
+    // The input method is to be switched to the pane's language at the view's next focus gain.
+    void SetInputSwitchPending(bool pending) { m_inputSwitchPending = pending; }
+    bool InputSwitchPending() const { return m_inputSwitchPending; }
     virtual void OnUpdate(CView* sender, LPARAM hint);
 
     // The view first, then its document.
@@ -32,4 +36,5 @@ protected:
 private:
     CDocument* m_document = nullptr;
     CFrameWindow* m_frame = nullptr;
+    bool m_inputSwitchPending = false;
 };

@@ -66,6 +66,16 @@
 #define ID_DICTIONARY_EDIT 32901
 #define ID_DICTIONARY_MERGE 32902
 
+// Main frame: splash bitmap, direction combo box, status panes, in-house tools items
+#define IDB_SPLASH 230
+#define ID_DIRECTION_COMBO 32846
+#define ID_INDICATOR_DIRECTION 59142
+#define ID_INDICATOR_MARK 59143
+#define ID_DICTIONARY_EXPORT 129
+#define ID_DICTIONARY_IMPORT 130
+#define IDS_DICTIONARY_EXPORT 61311
+#define IDS_DICTIONARY_IMPORT 61312
+
 // Strings
 #define IDS_FILE_TOO_LARGE 61338
 #define IDS_TRANSLATING_SENTENCE 61403

@@ -1,4 +1,4 @@
-// The built editor run as a separate process, its settings, and waiting on its windows.
+// The built Twintext.exe started by a test, its settings store, and reading and waiting on its windows.
 #include "RunningEditor.h"
 
 std::wstring EditorPath() {
@@ -79,4 +79,17 @@ HWND FindDescendant(HWND parent, int id) {
     DescendantSearch search = {id, nullptr};
     ::EnumChildWindows(parent, VisitDescendant, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+RemoteBuffer::RemoteBuffer(HANDLE process, size_t size)
+    : m_process(process), m_address(::VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE)) {}
+
+RemoteBuffer::~RemoteBuffer() {
+    if (m_address)
+        ::VirtualFreeEx(m_process, m_address, 0, MEM_RELEASE);
+}
+
+bool RemoteBuffer::Read(void* data, size_t size) const {
+    SIZE_T read = 0;
+    return m_address && ::ReadProcessMemory(m_process, m_address, data, size, &read) && read == size;
 }

@@ -1,4 +1,4 @@
-// The built editor run as a separate process, its settings, and waiting on its windows.
+// The built Twintext.exe started by a test, its settings store, and reading and waiting on its windows.
 #pragma once
 
 #include "SettingsStore.h"
@@ -23,6 +23,7 @@ public:
 
     bool Started() const { return m_started; }
     DWORD ProcessId() const { return m_process.dwProcessId; }
+    HANDLE Process() const { return m_process.hProcess; }
     // Exit code, or STILL_ACTIVE when the program has not ended within the time.
     DWORD WaitForExit(DWORD timeoutMs);
 
@@ -36,3 +37,19 @@ bool WaitForTitle(HWND hwnd, const std::wstring& part);
 
 // A descendant window with that control ID, at any depth; null when there is none.
 HWND FindDescendant(HWND parent, int id);
+
+// Memory in the editor's process, for the control messages whose pointers are not carried across.
+class RemoteBuffer {
+public:
+    RemoteBuffer(HANDLE process, size_t size);
+    ~RemoteBuffer();
+    RemoteBuffer(const RemoteBuffer&) = delete;
+    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+
+    LPARAM Address() const { return reinterpret_cast<LPARAM>(m_address); }
+    bool Read(void* data, size_t size) const;
+
+private:
+    HANDLE m_process;
+    void* m_address;
+};

@@ -1,11 +1,14 @@
 // The application framework on real windows: idle processing, command routing, update handlers.
 #include "Application.h"
+#include "ContFrameWnd.h"
 #include "ControlBars.h"
 #include "DocTemplate.h"
 #include "Document.h"
 #include "FrameWindow.h"
 #include "FrameworkIds.h"
 #include "FrameworkTestIds.h"
+#include "Profile.h"
+#include "ToolBarEx.h"
 #include "View.h"
 
 #include <gtest/gtest.h>
@@ -59,6 +62,39 @@ protected:
     }
 };
 
+// A frame with docking containers, a docked customisable toolbar and a status bar.
+class CDockTestFrame : public CContFrameWnd {
+public:
+    CToolBarEx toolBar;
+    CStatusBar statusBar;
+    WPARAM messageSeen = 0;
+
+    CDockTestFrame() {
+        OnCommand(ID_TEST_FRAME_ONLY, [] { g_handled.push_back("frame"); });
+        OnMessage(ID_TEST_PROGRAM_MESSAGE, [this](WPARAM wParam, LPARAM lParam) {
+            messageSeen = wParam;
+            return lParam + 1;
+        });
+    }
+
+protected:
+    int OnCreate(CREATESTRUCTW* cs) override {
+        if (CContFrameWnd::OnCreate(cs) == -1 || !toolBar.Create(this, IDW_TOOLBAR, L"Test") ||
+            !statusBar.Create(this))
+            return -1;
+        const UINT indicators[] = {0, ID_INDICATOR_CAPS};
+        statusBar.SetIndicators(indicators, 2);
+        AddControlBar(&statusBar);
+        std::vector<ToolButton> buttons = {{ID_TEST_FRAME_ONLY, 0}, {0, -1}, {ID_TEST_APP_ONLY, 1},
+                                           {ID_TEST_VIEW_ONLY, 2}};
+        toolBar.SetButtons(buttons, buttons);
+        toolBar.EnableDocking(kDockAnySide);
+        EnableDocking(kDockAnySide);
+        DockControlBar(&toolBar, BarSide::Top);
+        return 0;
+    }
+};
+
 // Records idle calls and the messages it pumps; each test scripts what happens at which count.
 class CTestApp : public CApplication {
 public:
@@ -106,6 +142,17 @@ protected:
             [] { return new CTestView; }));
         EXPECT_NE(app.OpenDocumentFile(L""), nullptr);
         return static_cast<CTestFrame*>(app.MainFrame());
+    }
+
+    CDockTestFrame* OpenDockFrame() {
+        app.AddDocTemplate(std::make_unique<CSingleDocTemplate>(
+            IDR_TESTFRAME, [] { return std::make_unique<CTestDocument>(); }, [] { return new CDockTestFrame; },
+            [] { return new CTestView; }));
+        EXPECT_NE(app.OpenDocumentFile(L""), nullptr);
+        CFrameWindow* frame = app.MainFrame();
+        if (frame)
+            ::SetWindowPos(frame->GetSafeHwnd(), nullptr, 0, 0, 640, 480, SWP_NOZORDER | SWP_SHOWWINDOW);
+        return static_cast<CDockTestFrame*>(frame);
     }
 
     HMENU TestMenu() { return ::GetSubMenu(::GetMenu(app.MainFrame()->GetSafeHwnd()), 0); }
@@ -232,6 +279,125 @@ TEST_F(FrameworkTest, RecentFilesKeepFourNewestFirstAndShowInMenu) {
     ::GetMenuStringW(menu, ID_FILE_MRU_FILE1 + 1, text, 128, MF_BYCOMMAND);
     EXPECT_STREQ(text, L"&2 C:\\e.txt");
     EXPECT_FALSE(::GetMenuState(menu, ID_FILE_MRU_FILE1 + 3, MF_BYCOMMAND) & MF_GRAYED);
+}
+
+TEST_F(FrameworkTest, ToolbarCommandHidesAndShowsTheBarAndTheMenuCheckFollows) {
+    CDockTestFrame* frame = OpenDockFrame();
+    ASSERT_NE(frame, nullptr);
+    HWND hwnd = frame->GetSafeHwnd();
+    auto checked = [&] {
+        ::SendMessageW(hwnd, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(TestMenu()), 0);
+        return (::GetMenuState(TestMenu(), ID_VIEW_TOOLBAR, MF_BYCOMMAND) & MF_CHECKED) != 0;
+    };
+    EXPECT_TRUE(checked());
+    ::SendMessageW(hwnd, WM_COMMAND, ID_VIEW_TOOLBAR, 0);
+    EXPECT_FALSE(frame->toolBar.IsVisible());
+    EXPECT_FALSE(frame->DockBarAt(BarSide::Top)->IsVisible());
+    EXPECT_FALSE(checked());
+    ::SendMessageW(hwnd, WM_COMMAND, ID_VIEW_TOOLBAR, 0);
+    EXPECT_TRUE(frame->toolBar.IsVisible());
+    EXPECT_TRUE(checked());
+}
+
+struct DropCase {
+    const char* name;
+    int x, y;  // per mille of the frame's client area
+    BarSide side;
+};
+
+class DockDropTest : public FrameworkTest, public testing::WithParamInterface<DropCase> {};
+
+TEST_P(DockDropTest, BarDraggedByItsGripperDocksAtTheNearestEdge) {
+    CDockTestFrame* frame = OpenDockFrame();
+    ASSERT_NE(frame, nullptr);
+    HWND top = frame->DockBarAt(BarSide::Top)->GetSafeHwnd();
+    RECT client = {};
+    ::GetClientRect(frame->GetSafeHwnd(), &client);
+    POINT drop = {client.right * GetParam().x / 1000, client.bottom * GetParam().y / 1000};
+    ::MapWindowPoints(frame->GetSafeHwnd(), top, &drop, 1);
+    ::SendMessageW(top, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 8));
+    ::SendMessageW(top, WM_LBUTTONUP, 0, MAKELPARAM(drop.x, drop.y));
+
+    CDockBarEx* expected = frame->DockBarAt(GetParam().side);
+    EXPECT_EQ(::GetParent(frame->toolBar.GetSafeHwnd()), expected->GetSafeHwnd());
+    EXPECT_EQ(frame->toolBar.Side(), GetParam().side);
+    EXPECT_TRUE(expected->IsVisible());
+    // The view takes what the bars leave; the container lies along its edge.
+    RECT bar = {}, view = {};
+    ::GetWindowRect(expected->GetSafeHwnd(), &bar);
+    ::GetWindowRect(frame->ActiveView()->GetSafeHwnd(), &view);
+    RECT overlap = {};
+    EXPECT_FALSE(::IntersectRect(&overlap, &bar, &view));
+}
+
+INSTANTIATE_TEST_SUITE_P(Edges, DockDropTest,
+                         testing::Values(DropCase{"Left", 5, 500, BarSide::Left},
+                                         DropCase{"Right", 990, 400, BarSide::Right},
+                                         DropCase{"Bottom", 500, 980, BarSide::Bottom},
+                                         DropCase{"Top", 500, 30, BarSide::Top}),
+                         [](const testing::TestParamInfo<DropCase>& info) { return info.param.name; });
+
+TEST_F(FrameworkTest, BarStateRestoresEdgeVisibilityAndButtons) {
+    CDockTestFrame* frame = OpenDockFrame();
+    ASSERT_NE(frame, nullptr);
+    frame->DockControlBar(&frame->toolBar, BarSide::Right);
+    frame->ShowControlBar(&frame->toolBar, false);
+    ::SendMessageW(frame->toolBar.GetSafeHwnd(), TB_DELETEBUTTON, 0, 0);  // as the customisation dialog does
+    frame->SaveBarState(app.Profile(), L"Bars");
+    EXPECT_EQ(app.Profile().GetInt(L"Bars-Summary", L"Bars", 0), 1u);
+    EXPECT_EQ(app.Profile().GetInt(L"Bars-Bar0", L"DockBarID", 0), UINT(IDW_DOCKBAR_RIGHT));
+
+    frame->DockControlBar(&frame->toolBar, BarSide::Top);
+    frame->ShowControlBar(&frame->toolBar, true);
+    std::vector<ToolButton> all = {{ID_TEST_FRAME_ONLY, 0}, {0, -1}, {ID_TEST_APP_ONLY, 1}, {ID_TEST_VIEW_ONLY, 2}};
+    frame->toolBar.SetButtons(all, all);
+    frame->LoadBarState(app.Profile(), L"Bars");
+    EXPECT_EQ(frame->toolBar.DockBar(), frame->DockBarAt(BarSide::Right));
+    EXPECT_FALSE(frame->toolBar.IsVisible());
+    EXPECT_EQ(frame->toolBar.ButtonCount(), 3);
+    EXPECT_EQ(::SendMessageW(frame->toolBar.GetSafeHwnd(), TB_COMMANDTOINDEX, ID_TEST_FRAME_ONLY, 0), -1);
+}
+
+TEST_F(FrameworkTest, ToolbarButtonCommandReachesTheFrameFromItsContainer) {
+    CDockTestFrame* frame = OpenDockFrame();
+    ASSERT_NE(frame, nullptr);
+    HWND toolbar = frame->toolBar.GetSafeHwnd();
+    // What a click on the button sends: the toolbar's notification to the window it reports to.
+    ::SendMessageW(::GetParent(toolbar), WM_COMMAND, MAKEWPARAM(ID_TEST_FRAME_ONLY, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(toolbar));
+    EXPECT_EQ(g_handled, std::vector<std::string>{"frame"});
+}
+
+TEST_F(FrameworkTest, ProgramMessageReachesItsHandlerAndAnswers) {
+    CDockTestFrame* frame = OpenDockFrame();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(::SendMessageW(frame->GetSafeHwnd(), ID_TEST_PROGRAM_MESSAGE, 7, 41), 42);
+    EXPECT_EQ(frame->messageSeen, 7u);
+}
+
+const wchar_t kFramePrompt[] = L"枠だけが扱うコマンド";
+const wchar_t kFrameTip[] = L"枠のみ";
+const wchar_t kIdle[] = L"レディ";  // the framework's idle message
+
+TEST_F(FrameworkTest, ButtonUnderTheMouseShowsItsPromptAndItsTip) {
+    CDockTestFrame* frame = OpenDockFrame();
+    ASSERT_NE(frame, nullptr);
+    HWND hwnd = frame->GetSafeHwnd(), toolbar = frame->toolBar.GetSafeHwnd();
+    NMTBHOTITEM hot = {};
+    hot.hdr = {toolbar, UINT_PTR(IDW_TOOLBAR), UINT(TBN_HOTITEMCHANGE)};
+    hot.idNew = ID_TEST_FRAME_ONLY;
+    hot.dwFlags = HICF_MOUSE | HICF_ENTERING;
+    ::SendMessageW(hwnd, WM_NOTIFY, IDW_TOOLBAR, reinterpret_cast<LPARAM>(&hot));
+    EXPECT_EQ(frame->statusBar.PaneText(0), kFramePrompt);
+    hot.dwFlags = HICF_MOUSE | HICF_LEAVING;
+    ::SendMessageW(hwnd, WM_NOTIFY, IDW_TOOLBAR, reinterpret_cast<LPARAM>(&hot));
+    EXPECT_EQ(frame->statusBar.PaneText(0), kIdle);
+
+    NMTTDISPINFOW tip = {};
+    tip.hdr = {nullptr, UINT_PTR(ID_TEST_FRAME_ONLY), UINT(TTN_GETDISPINFOW)};
+    ::SendMessageW(hwnd, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&tip));
+    ASSERT_NE(tip.lpszText, nullptr);
+    EXPECT_EQ(std::wstring(tip.lpszText), kFrameTip);
 }
 
 } // namespace

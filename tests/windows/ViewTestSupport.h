@@ -63,6 +63,14 @@ public:
     TransDirection Direction() const override { return TransDirection(m_environment.sourceLanguage); }
     bool AutoFileCheck() const override { return true; }
     int LastLoadCode() const override { return 0; }
+    // The view tests save nothing.
+    bool ChooseSaveFile(const std::wstring&, bool, int, SaveFileChoice&) override { return false; }
+    TextWriteRequest TextWriteSettings(int language) const override {
+        TextWriteRequest request;
+        request.language = language;
+        return request;
+    }
+    std::string TitleSuffixAfterTextSave(int) const override { return std::string(); }
 
 private:
     CTestViewEnvironment& m_environment;
