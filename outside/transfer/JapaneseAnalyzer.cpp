@@ -54,13 +54,25 @@ int SourceRank(WordSource source, std::u16string_view) {
 struct Candidate {
     size_t length = 0;
     int rank = 99;
+    int fit = -1;
     JapaneseToken token;
 };
 
-void Consider(Candidate& best, size_t length, int rank, JapaneseToken&& token) {
-    if (length > best.length || (length == best.length && rank < best.rank)) {
+// Between matches of one length and rank: a verb's form before any other word (受け、 is the
+// verb, not the noun), then the longer stem (常に is the adverb, not 常 with its ending).
+int Fit(const JapaneseToken& token, size_t stemLength) {
+    const bool verb = token.type == TokenType::Word && token.kind.wordClass == kVerbClass &&
+                      token.form != Form::Stem;
+    return (verb ? 1000 : 0) + int(stemLength);
+}
+
+void Consider(Candidate& best, size_t length, int rank, JapaneseToken&& token, size_t stemLength) {
+    const int fit = Fit(token, stemLength);
+    if (length > best.length || (length == best.length && rank < best.rank) ||
+        (length == best.length && rank == best.rank && fit > best.fit)) {
         best.length = length;
         best.rank = rank;
+        best.fit = fit;
         best.token = std::move(token);
     }
 }
@@ -154,7 +166,7 @@ std::vector<JapaneseToken> AnalyzeJapanese(std::u16string_view text, size_t offs
                 t.kind = m.kind;
                 t.source = m.source;
                 t.senses = m.senses;
-                Consider(best, m.length, SourceRank(m.source, rest.substr(0, m.length)), std::move(t));
+                Consider(best, m.length, SourceRank(m.source, rest.substr(0, m.length)), std::move(t), m.length);
                 continue;
             }
             for (const Ending& e : EndingsOf(type)) {
@@ -173,7 +185,7 @@ std::vector<JapaneseToken> AnalyzeJapanese(std::u16string_view text, size_t offs
                 t.source = m.source;
                 t.senses = m.senses;
                 const size_t length = m.length + e.text.size();
-                Consider(best, length, SourceRank(m.source, rest.substr(0, length)), std::move(t));
+                Consider(best, length, SourceRank(m.source, rest.substr(0, length)), std::move(t), m.length);
             }
         }
 
@@ -190,7 +202,7 @@ std::vector<JapaneseToken> AnalyzeJapanese(std::u16string_view text, size_t offs
             t.type = TokenType::Function;
             t.function = chosen;
             t.source = WordSource::Grammar;
-            Consider(best, length, SourceRank(WordSource::Grammar, rest.substr(0, length)), std::move(t));
+            Consider(best, length, SourceRank(WordSource::Grammar, rest.substr(0, length)), std::move(t), length);
         }
 
         // A word found at the start of a katakana run must end where the run ends, or leave a

@@ -432,6 +432,11 @@ private:
         };
         if (pred.head == Phrase::Head::Noun || pred.head == Phrase::Head::AdjectivalNoun) {
             const bool adjectival = pred.head == Phrase::Head::AdjectivalNoun;
+            // 無償でなければならない: 必须是无偿, 義務的でなければならない: 必须是义务的.
+            if (f & kMust)
+                modal(u"必须", u"必須", kMust);
+            else if (f & kShould)
+                modal(u"应该", u"應該", kShould);
             if (f & kNegative)
                 modal(adjectival ? u"不" : u"不是", adjectival ? u"不" : u"不是", kNegative);
             else if (!adjectival)
@@ -492,7 +497,22 @@ private:
         return false;
     }
 
+    // あまり…ない: 不太, the negation taken into the adverb.
+    static void JoinNotVery(std::vector<Phrase>& phrases, Phrase* pred) {
+        if (!pred || !(pred->features & kNegative) || (pred->features & (kPotential | kMustNot)))
+            return;
+        for (Phrase& ph : phrases) {
+            if (ph.kind == Phrase::Kind::Adverb && ph.body.size() == 1 && ph.body[0].text == u"太") {
+                ph.body[0].text = u"不太";
+                ph.body[0].alternative.clear();
+                pred->features &= ~uint32_t(kNegative);
+                return;
+            }
+        }
+    }
+
     void RenderClause(std::vector<Phrase>& phrases, Phrase* pred, Pieces& out) {
+        JoinNotVery(phrases, pred);
         Pieces before, afterVerb, objects;
         if (pred)
             Append(before, pred->clausePrefix);
