@@ -58,12 +58,16 @@ struct Candidate {
     JapaneseToken token;
 };
 
-// Between matches of one length and rank: a verb's form before any other word (受け、 is the
-// verb, not the noun), then the longer stem (常に is the adverb, not 常 with its ending).
+// Between matches of one length and rank: a verb's form before a noun (受け、 is the verb, not
+// the noun), any other word before both (同じ本 is the adnominal, not a form of 同ずる), then the
+// longer stem (常に is the adverb, not 常 with its ending).
 int Fit(const JapaneseToken& token, size_t stemLength) {
-    const bool verb = token.type == TokenType::Word && token.kind.wordClass == kVerbClass &&
-                      token.form != Form::Stem;
-    return (verb ? 1000 : 0) + int(stemLength);
+    int kind = 2000;
+    if (token.type == TokenType::Word && token.kind.wordClass == kVerbClass)
+        kind = 1000;
+    else if (token.type == TokenType::Word && token.kind.wordClass == kNounClass)
+        kind = 0;
+    return kind + int(stemLength);
 }
 
 void Consider(Candidate& best, size_t length, int rank, JapaneseToken&& token, size_t stemLength) {

@@ -219,6 +219,9 @@ const JapaneseFunctionWord kWords[] = {
     {u"ことなく", J::Auxiliary, kNegative | kConnective, u"", u""},
     {u"ことなしに", J::Auxiliary, kNegative | kConnective, u"", u""},
     {u"ことがある", J::Auxiliary, kExperience, u"", u""},
+    {u"ことがない", J::Auxiliary, kExperience | kNegative, u"", u""},
+    {u"ことはなかった", J::Auxiliary, kExperience | kNegative, u"", u""},
+    {u"ことがなかった", J::Auxiliary, kExperience | kNegative, u"", u""},
     {u"てはならない", J::Auxiliary, kMustNot, u"", u""},
     {u"てはならず", J::Auxiliary, kMustNot | kConnective, u"", u""},
     {u"てはいけない", J::Auxiliary, kMustNot, u"", u""},
@@ -289,9 +292,23 @@ const JapaneseFunctionWord kWords[] = {
 
 void FindJapaneseFunctionWords(std::u16string_view text,
                                std::vector<const JapaneseFunctionWord*>& out) {
-    for (const JapaneseFunctionWord& w : kWords)
-        if (text.substr(0, w.surface.size()) == w.surface)
-            out.push_back(&w);
+    if (text.empty())
+        return;
+    // The entries by their first character, in the table's order within one character.
+    static const std::vector<const JapaneseFunctionWord*> byFirst = [] {
+        std::vector<const JapaneseFunctionWord*> v;
+        for (const JapaneseFunctionWord& w : kWords)
+            v.push_back(&w);
+        std::stable_sort(v.begin(), v.end(), [](const JapaneseFunctionWord* a, const JapaneseFunctionWord* b) {
+            return a->surface[0] < b->surface[0];
+        });
+        return v;
+    }();
+    auto first = std::lower_bound(byFirst.begin(), byFirst.end(), text[0],
+                                  [](const JapaneseFunctionWord* w, char16_t c) { return w->surface[0] < c; });
+    for (auto it = first; it != byFirst.end() && (*it)->surface[0] == text[0]; ++it)
+        if (text.substr(0, (*it)->surface.size()) == (*it)->surface)
+            out.push_back(*it);
     std::stable_sort(out.begin(), out.end(), [](const JapaneseFunctionWord* a,
                                                 const JapaneseFunctionWord* b) {
         return a->surface.size() > b->surface.size();

@@ -167,7 +167,10 @@ private:
                 i = CollectPredicate(p, i + 1, t);
             } else if (t.type == TokenType::Word && t.kind.wordClass == kAdjectiveClass) {
                 Phrase p;
-                if (t.form == Form::Adverbial) {
+                const JapaneseToken* after = At(i + 1);
+                const bool negated = after && after->IsFunction(J::Auxiliary) &&
+                                     (after->function->features & kNegative);
+                if (t.form == Form::Adverbial && !negated) {
                     p.kind = Phrase::Kind::Adverb;
                     p.body.push_back(WordPiece(t));
                     p.body.push_back(Grammar(u"地", u"地"));
@@ -459,7 +462,7 @@ private:
                 potentialDone = true;
             } else if (pred.existence) {
                 modal(u"没", u"沒", kNegative);
-            } else if ((f & kPast) && pred.head == Phrase::Head::Verb) {
+            } else if (((f & kPast) || (f & kExperience)) && pred.head == Phrase::Head::Verb) {
                 modal(u"没有", u"沒有", kNegative);
             } else {
                 modal(u"不", u"不", kNegative);
