@@ -32,6 +32,7 @@ struct Phrase {
     Pieces nextPrefix;     // 但是 … before the next clause
     Pieces final;          // 吗, 吧
     bool question = false;
+    bool degree = false;   // an adverb of the clause stands before the adjective: no 很
 };
 
 Piece Grammar(std::u16string_view simplified, std::u16string_view traditional,
@@ -479,7 +480,7 @@ private:
         if ((f & kProgressive) && !(f & (kNegative | kPassive)))
             modal(u"在", u"在", kProgressive);
         if (pred.head == Phrase::Head::Adjective && !(f & kNegative) && pred.body.size() == 1 &&
-            pred.body[0].text.size() == 1 && !pred.attributive)
+            pred.body[0].text.size() == 1 && !pred.attributive && !pred.degree)
             out.push_back(Grammar(u"很", u"很"));
         Append(out, pred.body);
         if ((f & kPast) && !(f & kNegative) && !pred.attributive && pred.head == Phrase::Head::Verb)
@@ -516,6 +517,9 @@ private:
 
     void RenderClause(std::vector<Phrase>& phrases, Phrase* pred, Pieces& out) {
         JoinNotVery(phrases, pred);
+        for (const Phrase& ph : phrases)
+            if (pred && ph.kind == Phrase::Kind::Adverb)
+                pred->degree = true;
         Pieces before, afterVerb, objects;
         if (pred)
             Append(before, pred->clausePrefix);
