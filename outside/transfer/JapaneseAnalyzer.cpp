@@ -16,6 +16,10 @@ bool EndingFits(const Ending& ending, uint8_t type, std::u16string_view rest) {
             return next == u'だ' || next == u'で';
         return next == u'た' || next == u'て';
     }
+    // A verb's bare continuative also ends a clause before a comma: 求め、受け、及び伝える.
+    if (ending.text.empty() && ending.form == Form::Continuative && type < kAdjectiveType &&
+        (next == u'、' || next == u'，'))
+        return true;
     if (ending.text.empty() && (ending.form == Form::Irrealis || ending.form == Form::Continuative))
         return IsHiragana(next) && next != u'を' && next != u'は' && next != u'が' && next != u'の';
     return true;

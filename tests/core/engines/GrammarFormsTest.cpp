@@ -36,6 +36,20 @@ const Case kJapanese[] = {
     // のです adds nothing.
     {"機能は多いのですが、使わない。", "功能很多，但是不使用。"},
     {"彼は何も言わなかったのである。", "他什么也没有说。"},
+    // Modals and the negation after the subject, before the prepositional phrases and
+    // adverbs of manner; adverbs of scope before them.
+    {"何人も、ほしいままに逮捕されることはない。", "任何人，不得任意被逮捕。"},
+    {"互いに同胞の精神をもって行動しなければならない。", "必须互相以同胞的精神行动。"},
+    {"彼は学校で勉強しない。", "他不在学校学习。"},
+    // となる: the noun follows 成为.
+    {"人民の意思は、統治の権力の基礎とならなければならない。", "人民的意思，必须成为统治的权力的基础。"},
+    // と before a noun used as a verb: its partner, with 跟.
+    {"加盟国は、国際連合と協力して、平和を守る。", "会员国，跟联合国合作，保护和平。"},
+    // こと after a clause: the clause itself; ことのできない.
+    {"人権を保護することが肝要である。", "保护人权至关重要。"},
+    {"譲ることのできない権利を有する。", "有不能转让的权利。"},
+    // Bare continuatives before commas.
+    {"情報を求め、受け、及び伝える。", "寻求情报，受到，和传达。"},
 };
 
 const Case kChinese[] = {
