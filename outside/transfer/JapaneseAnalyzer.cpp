@@ -193,7 +193,12 @@ std::vector<JapaneseToken> AnalyzeJapanese(std::u16string_view text, size_t offs
                 t.source = m.source;
                 t.senses = m.senses;
                 const size_t length = m.length + e.text.size();
-                Consider(best, length, SourceRank(m.source, rest.substr(0, length)), std::move(t), m.length);
+                // 正しくない: the adjective negated, not the adverb 正しく.
+                const std::u16string_view next = rest.substr(length);
+                const bool negated = e.form == Form::Adverbial && type == kAdjectiveType &&
+                                     (next.substr(0, 1) == u"な" || next.substr(0, 2) == u"あり");
+                Consider(best, length, SourceRank(m.source, rest.substr(0, length)), std::move(t),
+                         m.length + (negated ? 100 : 0));
             }
         }
 

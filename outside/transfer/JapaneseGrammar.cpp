@@ -173,6 +173,7 @@ const JapaneseFunctionWord kWords[] = {
     {u"ます", J::Auxiliary, kPolite, u"", u""},
     {u"ました", J::Auxiliary, kPolite | kPast, u"", u""},
     {u"ません", J::Auxiliary, kPolite | kNegative, u"", u""},
+    {u"ありません", J::Auxiliary, kPolite | kNegative, u"", u""},
     {u"ませんでした", J::Auxiliary, kPolite | kNegative | kPast, u"", u""},
     {u"ましょう", J::Auxiliary, kPolite | kVolitional, u"", u""},
     {u"まして", J::Auxiliary, kPolite | kConnective, u"", u""},

@@ -311,7 +311,7 @@ private:
                 return CollectPredicate(pred, i + 1, *next);
             }
             if (f == J::Auxiliary && (next->function->features & (kNegative | kWant)) &&
-                next->function->surface.substr(0, 1) == u"な") {
+                (next->function->surface.substr(0, 1) == u"な" || next->function->surface == u"ありません")) {
                 // ない after a noun: there is none of it.
                 Phrase pred;
                 pred.kind = Phrase::Kind::Predicate;
