@@ -17,6 +17,61 @@ int SourceRank(WordSource source) {
     }
 }
 
+// The longest word at the start of text and every other length a word there has; a length
+// found in the grammar table is marked.
+struct Reach {
+    ChineseToken best;
+    size_t length = 0;
+    std::vector<std::pair<size_t, bool>> lengths;
+};
+
+Reach LongestAt(std::u16string_view rest, const DictionaryStack& dics,
+                std::vector<LexiconMatch>& matches, std::vector<const ChineseFunctionWord*>& functions) {
+    Reach r;
+    int bestRank = 99;
+    auto consider = [&](size_t length, int rank, ChineseToken&& t) {
+        const bool grammar = t.type == TokenType::Function;
+        r.lengths.push_back({length, grammar});
+        if (length > r.length || (length == r.length && rank < bestRank)) {
+            r.length = length;
+            bestRank = rank;
+            r.best = std::move(t);
+        }
+    };
+    matches.clear();
+    dics.FindPrefixes(rest, matches);
+    for (LexiconMatch& m : matches) {
+        if (m.senses.empty())
+            continue;
+        ChineseToken t;
+        t.type = TokenType::Word;
+        t.wordClass = char(m.kind.wordClass);
+        t.source = m.source;
+        t.senses = std::move(m.senses);
+        consider(m.length, SourceRank(m.source), std::move(t));
+    }
+    functions.clear();
+    FindChineseFunctionWords(rest, functions);
+    if (!functions.empty()) {
+        ChineseToken t;
+        t.type = TokenType::Function;
+        t.function = functions.front();
+        t.source = WordSource::Grammar;
+        consider(functions.front()->surface.size(), SourceRank(WordSource::Grammar), std::move(t));
+    }
+    return r;
+}
+
+// The reach of the longest word at text's start, and whether it is a grammar word.
+std::pair<size_t, bool> LongestLength(std::u16string_view rest, const DictionaryStack& dics,
+                                      std::vector<LexiconMatch>& matches,
+                                      std::vector<const ChineseFunctionWord*>& functions) {
+    if (rest.empty())
+        return {0, false};
+    const Reach r = LongestAt(rest, dics, matches, functions);
+    return {r.length == 0 ? 1 : r.length, r.best.type == TokenType::Function};
+}
+
 } // namespace
 
 std::vector<ChineseToken> AnalyzeChinese(std::u16string_view text, size_t offset,
@@ -27,36 +82,35 @@ std::vector<ChineseToken> AnalyzeChinese(std::u16string_view text, size_t offset
     size_t i = 0;
     while (i < text.size()) {
         const std::u16string_view rest = text.substr(i);
-        ChineseToken best;
-        size_t bestLength = 0;
-        int bestRank = 99;
-        auto consider = [&](size_t length, int rank, ChineseToken&& t) {
-            if (length > bestLength || (length == bestLength && rank < bestRank)) {
-                bestLength = length;
-                bestRank = rank;
-                best = std::move(t);
+        Reach here = LongestAt(rest, dics, matches, functions);
+        size_t bestLength = here.length;
+        ChineseToken best = std::move(here.best);
+        if (bestLength > 1) {
+            // Two words ahead: a shorter first word wins when the pair reaches further, or as
+            // far with more grammar words (受 + 任何, not 受任 + 何).
+            auto score = [&](size_t first, bool grammar) {
+                const auto next = LongestLength(rest.substr(first), dics, matches, functions);
+                return std::make_pair(first + next.first, int(grammar) + int(next.second));
+            };
+            bool longestIsGrammar = best.type == TokenType::Function;
+            std::pair<size_t, int> top = score(bestLength, longestIsGrammar);
+            size_t chosen = bestLength;
+            for (const auto& [length, grammar] : here.lengths) {
+                if (length >= bestLength)
+                    continue;
+                const auto s = score(length, grammar);
+                if (s > top || (s == top && length > chosen && chosen != bestLength)) {
+                    top = s;
+                    chosen = length;
+                }
             }
-        };
-        matches.clear();
-        dics.FindPrefixes(rest, matches);
-        for (LexiconMatch& m : matches) {
-            if (m.senses.empty())
-                continue;
-            ChineseToken t;
-            t.type = TokenType::Word;
-            t.wordClass = char(m.kind.wordClass);
-            t.source = m.source;
-            t.senses = std::move(m.senses);
-            consider(m.length, SourceRank(m.source), std::move(t));
-        }
-        functions.clear();
-        FindChineseFunctionWords(rest, functions);
-        if (!functions.empty()) {
-            ChineseToken t;
-            t.type = TokenType::Function;
-            t.function = functions.front();
-            t.source = WordSource::Grammar;
-            consider(functions.front()->surface.size(), SourceRank(WordSource::Grammar), std::move(t));
+            if (chosen != bestLength) {
+                Reach shorter = LongestAt(rest.substr(0, chosen), dics, matches, functions);
+                if (shorter.length == chosen) {
+                    bestLength = chosen;
+                    best = std::move(shorter.best);
+                }
+            }
         }
         if (bestLength == 0) {
             const UnknownRun run = UnknownRunAt(rest, false);

@@ -49,7 +49,6 @@ const ChineseFunctionWord kWords[] = {
     {u"为", C::Copula, 0, u"である"},
     {u"有", C::Existence, 0, u"ある"},
     {u"被", C::Passive, 0, u"に"},
-    {u"受", C::Passive, 0, u"に"},
     {u"让", C::Causative, 0, u"に"},
     {u"使", C::Causative, 0, u"に"},
     {u"叫", C::Causative, 0, u"に"},
@@ -140,9 +139,23 @@ const ChineseFunctionWord kWords[] = {
 } // namespace
 
 void FindChineseFunctionWords(std::u16string_view text, std::vector<const ChineseFunctionWord*>& out) {
-    for (const ChineseFunctionWord& w : kWords)
-        if (text.substr(0, w.surface.size()) == w.surface)
-            out.push_back(&w);
+    if (text.empty())
+        return;
+    // The entries by their first character, in the table's order within one character.
+    static const std::vector<const ChineseFunctionWord*> byFirst = [] {
+        std::vector<const ChineseFunctionWord*> v;
+        for (const ChineseFunctionWord& w : kWords)
+            v.push_back(&w);
+        std::stable_sort(v.begin(), v.end(), [](const ChineseFunctionWord* a, const ChineseFunctionWord* b) {
+            return a->surface[0] < b->surface[0];
+        });
+        return v;
+    }();
+    auto first = std::lower_bound(byFirst.begin(), byFirst.end(), text[0],
+                                  [](const ChineseFunctionWord* w, char16_t c) { return w->surface[0] < c; });
+    for (auto it = first; it != byFirst.end() && (*it)->surface[0] == text[0]; ++it)
+        if (text.substr(0, (*it)->surface.size()) == (*it)->surface)
+            out.push_back(*it);
     std::stable_sort(out.begin(), out.end(), [](const ChineseFunctionWord* a,
                                                 const ChineseFunctionWord* b) {
         return a->surface.size() > b->surface.size();

@@ -72,9 +72,19 @@ private:
 
     // A verb that modifies a noun through 的 before the next verb: 我读的书.
     bool InModifier(size_t i, size_t end) const {
+        // Only an adjective, with its adverbs, before 的: it modifies the noun after it, and the
+        // verb takes the two as its object (具有丰富的经验).
+        bool adjectiveOnly = false;
         for (size_t k = i + 1; k < end; ++k) {
             if (m_tokens[k].Is(C::De))
-                return true;
+                return !adjectiveOnly;
+            const ChineseToken& t = m_tokens[k];
+            const bool adverb = t.type == TokenType::Word && t.wordClass == 'F';
+            if (IsAdjective(k))
+                adjectiveOnly = k == i + 1 || adjectiveOnly || (k == i + 2 && m_tokens[i + 1].type == TokenType::Word &&
+                                                                m_tokens[i + 1].wordClass == 'F');
+            else if (!(adverb && k == i + 1))
+                adjectiveOnly = false;
             if (IsVerb(k) || m_tokens[k].Is(C::Preposition) || m_tokens[k].Is(C::Modal) ||
                 m_tokens[k].Is(C::Negation))
                 return false;
@@ -141,7 +151,11 @@ private:
                 if (clause) {
                     // A relative clause: Japanese puts it before the noun as it stands.
                     Clause(segment, i, out, true);
-                } else if (i > segment && IsAdjective(i - 1) && i - 1 == segment) {
+                } else if (i > segment && IsAdjective(i - 1) &&
+                           (i - 1 == segment || (i - 2 == segment && m_tokens[segment].type == TokenType::Word &&
+                                                 m_tokens[segment].wordClass == 'F'))) {
+                    // 丰富的, 非常清晰的: the adjective's own attributive form.
+                    Words(segment, i - 1, out);
                     const Sense& s = m_tokens[i - 1].senses[0];
                     Piece p = WordPiece(m_tokens[i - 1], 0, false);
                     if (s.kind.wordClass == kAdjectiveClass && s.kind.conjugation != kAdjectiveType)

@@ -16,6 +16,10 @@ bool EndingFits(const Ending& ending, uint8_t type, std::u16string_view rest) {
             return next == u'だ' || next == u'で';
         return next == u'た' || next == u'て';
     }
+    // A verb's bare continuative also ends a clause before a comma: 求め、受け、及び伝える.
+    if (ending.text.empty() && ending.form == Form::Continuative && type < kAdjectiveType &&
+        (next == u'、' || next == u'，'))
+        return true;
     if (ending.text.empty() && (ending.form == Form::Irrealis || ending.form == Form::Continuative))
         return IsHiragana(next) && next != u'を' && next != u'は' && next != u'が' && next != u'の';
     return true;
@@ -54,13 +58,29 @@ int SourceRank(WordSource source, std::u16string_view) {
 struct Candidate {
     size_t length = 0;
     int rank = 99;
+    int fit = -1;
     JapaneseToken token;
 };
 
-void Consider(Candidate& best, size_t length, int rank, JapaneseToken&& token) {
-    if (length > best.length || (length == best.length && rank < best.rank)) {
+// Between matches of one length and rank: a verb's form before a noun (受け、 is the verb, not
+// the noun), any other word before both (同じ本 is the adnominal, not a form of 同ずる), then the
+// longer stem (常に is the adverb, not 常 with its ending).
+int Fit(const JapaneseToken& token, size_t stemLength) {
+    int kind = 2000;
+    if (token.type == TokenType::Word && token.kind.wordClass == kVerbClass)
+        kind = 1000;
+    else if (token.type == TokenType::Word && token.kind.wordClass == kNounClass)
+        kind = 0;
+    return kind + int(stemLength);
+}
+
+void Consider(Candidate& best, size_t length, int rank, JapaneseToken&& token, size_t stemLength) {
+    const int fit = Fit(token, stemLength);
+    if (length > best.length || (length == best.length && rank < best.rank) ||
+        (length == best.length && rank == best.rank && fit > best.fit)) {
         best.length = length;
         best.rank = rank;
+        best.fit = fit;
         best.token = std::move(token);
     }
 }
@@ -154,7 +174,7 @@ std::vector<JapaneseToken> AnalyzeJapanese(std::u16string_view text, size_t offs
                 t.kind = m.kind;
                 t.source = m.source;
                 t.senses = m.senses;
-                Consider(best, m.length, SourceRank(m.source, rest.substr(0, m.length)), std::move(t));
+                Consider(best, m.length, SourceRank(m.source, rest.substr(0, m.length)), std::move(t), m.length);
                 continue;
             }
             for (const Ending& e : EndingsOf(type)) {
@@ -173,7 +193,12 @@ std::vector<JapaneseToken> AnalyzeJapanese(std::u16string_view text, size_t offs
                 t.source = m.source;
                 t.senses = m.senses;
                 const size_t length = m.length + e.text.size();
-                Consider(best, length, SourceRank(m.source, rest.substr(0, length)), std::move(t));
+                // 正しくない: the adjective negated, not the adverb 正しく.
+                const std::u16string_view next = rest.substr(length);
+                const bool negated = e.form == Form::Adverbial && type == kAdjectiveType &&
+                                     (next.substr(0, 1) == u"な" || next.substr(0, 2) == u"あり");
+                Consider(best, length, SourceRank(m.source, rest.substr(0, length)), std::move(t),
+                         m.length + (negated ? 100 : 0));
             }
         }
 
@@ -190,7 +215,7 @@ std::vector<JapaneseToken> AnalyzeJapanese(std::u16string_view text, size_t offs
             t.type = TokenType::Function;
             t.function = chosen;
             t.source = WordSource::Grammar;
-            Consider(best, length, SourceRank(WordSource::Grammar, rest.substr(0, length)), std::move(t));
+            Consider(best, length, SourceRank(WordSource::Grammar, rest.substr(0, length)), std::move(t), length);
         }
 
         // A word found at the start of a katakana run must end where the run ends, or leave a

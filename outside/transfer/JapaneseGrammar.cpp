@@ -43,13 +43,17 @@ const JapaneseFunctionWord kWords[] = {
     {u"のような", J::Genitive, 0, u"那样的", u"那樣的"},
     {u"だけ", J::List, 0, u"只", u"只"},
     {u"しか", J::List, 0, u"只", u"只"},
+    {u"のみ", J::List, 0, u"只", u"只"},
+    {u"ばかり", J::List, 0, u"只", u"只"},
+    // 経済的, 社会的: the suffix, not the noun 的 (target).
+    {u"的", J::Genitive, 0, u"的", u"的"},
     {u"ずつ", J::List, 0, u"各", u"各"},
     {u"ごと", J::List, 0, u"每", u"每"},
     {u"たち", J::List, 0, u"们", u"們"},
     {u"達", J::List, 0, u"们", u"們"},
     {u"ら", J::List, 0, u"们", u"們"},
     {u"並びに", J::List, 0, u"以及", u"以及"},
-    {u"及び", J::List, 0, u"及", u"及"},
+    {u"及び", J::List, 0, u"和", u"和"},
     {u"又は", J::List, 0, u"或", u"或"},
     {u"または", J::List, 0, u"或", u"或"},
     {u"もしくは", J::List, 0, u"或", u"或"},
@@ -80,6 +84,20 @@ const JapaneseFunctionWord kWords[] = {
     {u"に関する", J::Preposition, kAttributiveOnly, u"关于", u"關於"},
     {u"のために", J::Preposition, 0, u"为了", u"為了"},
     {u"のための", J::Preposition, kAttributiveOnly, u"为了", u"為了"},
+    {u"のため", J::Preposition, 0, u"为了", u"為了"},
+    {u"に当たって", J::Preposition, 0, u"在", u"在", u"时", u"時"},
+    {u"に当たり", J::Preposition, 0, u"在", u"在", u"时", u"時"},
+    {u"に際し", J::Preposition, 0, u"在", u"在", u"时", u"時"},
+    {u"に際して", J::Preposition, 0, u"在", u"在", u"时", u"時"},
+    {u"に関し", J::Preposition, 0, u"关于", u"關於"},
+    {u"に応じ", J::Preposition, 0, u"根据", u"根據"},
+    {u"にかかわらず", J::Preposition, 0, u"不论", u"不論"},
+    {u"にかかわりなく", J::Preposition, 0, u"不论", u"不論"},
+    {u"に関わらず", J::Preposition, 0, u"不论", u"不論"},
+    {u"を問わず", J::Preposition, 0, u"不论", u"不論"},
+    {u"を除いて", J::Preposition, 0, u"除了", u"除了", u"以外", u"以外"},
+    {u"を除き", J::Preposition, 0, u"除了", u"除了", u"以外", u"以外"},
+    {u"によってのみ", J::Preposition, 0, u"只有通过", u"只有通過"},
     {u"とともに", J::Preposition, 0, u"和", u"和", u"一起", u"一起"},
     {u"と共に", J::Preposition, 0, u"和", u"和", u"一起", u"一起"},
     {u"を通じて", J::Preposition, 0, u"通过", u"通過"},
@@ -126,6 +144,16 @@ const JapaneseFunctionWord kWords[] = {
     {u"ではなかった", J::Copula, kNegative | kPast, u"不是", u"不是"},
     {u"なら", J::Copula, kConditional, u"是", u"是"},
     {u"ならば", J::Copula, kConditional, u"是", u"是"},
+    {u"でなければならない", J::Copula, kMust, u"是", u"是"},
+    // のです, のである after a predicate: explanation, nothing of its own.
+    {u"のです", J::Copula, kPolite | kAfterPredicate, u"", u""},
+    {u"のである", J::Copula, kAfterPredicate, u"", u""},
+    {u"のだ", J::Copula, kAfterPredicate, u"", u""},
+    {u"んです", J::Copula, kPolite | kAfterPredicate, u"", u""},
+    {u"でなければならず", J::Copula, kMust | kConnective, u"是", u"是"},
+    {u"でなければなりません", J::Copula, kMust | kPolite, u"是", u"是"},
+    {u"であるべきである", J::Copula, kShould, u"是", u"是"},
+    {u"であるべき", J::Copula, kShould, u"是", u"是"},
     // Auxiliaries after a verb.
     {u"ない", J::Auxiliary, kNegative, u"", u""},
     {u"なく", J::Auxiliary, kNegative | kConnective, u"", u""},
@@ -145,6 +173,7 @@ const JapaneseFunctionWord kWords[] = {
     {u"ます", J::Auxiliary, kPolite, u"", u""},
     {u"ました", J::Auxiliary, kPolite | kPast, u"", u""},
     {u"ません", J::Auxiliary, kPolite | kNegative, u"", u""},
+    {u"ありません", J::Auxiliary, kPolite | kNegative, u"", u""},
     {u"ませんでした", J::Auxiliary, kPolite | kNegative | kPast, u"", u""},
     {u"ましょう", J::Auxiliary, kPolite | kVolitional, u"", u""},
     {u"まして", J::Auxiliary, kPolite | kConnective, u"", u""},
@@ -185,12 +214,17 @@ const JapaneseFunctionWord kWords[] = {
     {u"ことができる", J::Auxiliary, kPotential, u"", u""},
     {u"ことができ", J::Auxiliary, kPotential | kContinuing, u"", u""},
     {u"ことができない", J::Auxiliary, kPotential | kNegative, u"", u""},
+    {u"ことのできない", J::Auxiliary, kPotential | kNegative, u"", u""},
+    {u"ことのできる", J::Auxiliary, kPotential, u"", u""},
     {u"ことはできない", J::Auxiliary, kPotential | kNegative, u"", u""},
     {u"ことができます", J::Auxiliary, kPotential | kPolite, u"", u""},
     {u"ことはない", J::Auxiliary, kMustNot, u"", u""},
     {u"ことなく", J::Auxiliary, kNegative | kConnective, u"", u""},
     {u"ことなしに", J::Auxiliary, kNegative | kConnective, u"", u""},
     {u"ことがある", J::Auxiliary, kExperience, u"", u""},
+    {u"ことがない", J::Auxiliary, kExperience | kNegative, u"", u""},
+    {u"ことはなかった", J::Auxiliary, kExperience | kNegative, u"", u""},
+    {u"ことがなかった", J::Auxiliary, kExperience | kNegative, u"", u""},
     {u"てはならない", J::Auxiliary, kMustNot, u"", u""},
     {u"てはならず", J::Auxiliary, kMustNot | kConnective, u"", u""},
     {u"てはいけない", J::Auxiliary, kMustNot, u"", u""},
@@ -216,6 +250,7 @@ const JapaneseFunctionWord kWords[] = {
     {u"と", J::Conjunctive, kAfterPredicate, u"", u""},
     {u"ように", J::Conjunctive, kAfterPredicate, u"为了", u"為了"},
     {u"ために", J::Conjunctive, kAfterPredicate, u"为了", u"為了"},
+    {u"ため", J::Conjunctive, kAfterPredicate, u"为了", u"為了"},
     {u"ためには", J::Conjunctive, kAfterPredicate, u"为了", u"為了"},
     // Sentence-final particles.
     {u"か", J::Final, kQuestion | kAfterPredicate, u"吗", u"嗎"},
@@ -232,6 +267,9 @@ const JapaneseFunctionWord kWords[] = {
     {u"せ", J::LightVerb, 0, u"做", u"做"},
     {u"すれ", J::LightVerb, 0, u"做", u"做"},
     {u"しよう", J::LightVerb, kVolitional, u"做", u"做"},
+    {u"すべき", J::LightVerb, kShould, u"做", u"做"},
+    {u"すべきである", J::LightVerb, kShould, u"做", u"做"},
+    {u"すべきだ", J::LightVerb, kShould, u"做", u"做"},
     {u"される", J::LightVerb, kPassive, u"做", u"做"},
     {u"され", J::LightVerb, kPassive, u"做", u"做"},
     {u"させる", J::LightVerb, kCausative, u"做", u"做"},
@@ -248,6 +286,11 @@ const JapaneseFunctionWord kWords[] = {
     {u"なっ", J::Become, 0, u"成为", u"成為"},
     {u"なら", J::Become, 0, u"成为", u"成為"},
     {u"なれ", J::Become, 0, u"成为", u"成為"},
+    {u"となる", J::Become, 0, u"成为", u"成為"},
+    {u"となり", J::Become, kContinuing, u"成为", u"成為"},
+    {u"となっ", J::Become, 0, u"成为", u"成為"},
+    {u"となら", J::Become, 0, u"成为", u"成為"},
+    {u"となれ", J::Become, 0, u"成为", u"成為"},
     {u"お", J::Prefix, 0, u"", u""},
     {u"ご", J::Prefix, 0, u"", u""},
     {u"御", J::Prefix, 0, u"", u""},
@@ -257,9 +300,23 @@ const JapaneseFunctionWord kWords[] = {
 
 void FindJapaneseFunctionWords(std::u16string_view text,
                                std::vector<const JapaneseFunctionWord*>& out) {
-    for (const JapaneseFunctionWord& w : kWords)
-        if (text.substr(0, w.surface.size()) == w.surface)
-            out.push_back(&w);
+    if (text.empty())
+        return;
+    // The entries by their first character, in the table's order within one character.
+    static const std::vector<const JapaneseFunctionWord*> byFirst = [] {
+        std::vector<const JapaneseFunctionWord*> v;
+        for (const JapaneseFunctionWord& w : kWords)
+            v.push_back(&w);
+        std::stable_sort(v.begin(), v.end(), [](const JapaneseFunctionWord* a, const JapaneseFunctionWord* b) {
+            return a->surface[0] < b->surface[0];
+        });
+        return v;
+    }();
+    auto first = std::lower_bound(byFirst.begin(), byFirst.end(), text[0],
+                                  [](const JapaneseFunctionWord* w, char16_t c) { return w->surface[0] < c; });
+    for (auto it = first; it != byFirst.end() && (*it)->surface[0] == text[0]; ++it)
+        if (text.substr(0, (*it)->surface.size()) == (*it)->surface)
+            out.push_back(*it);
     std::stable_sort(out.begin(), out.end(), [](const JapaneseFunctionWord* a,
                                                 const JapaneseFunctionWord* b) {
         return a->surface.size() > b->surface.size();

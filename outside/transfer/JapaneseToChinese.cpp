@@ -32,6 +32,7 @@ struct Phrase {
     Pieces nextPrefix;     // 但是 … before the next clause
     Pieces final;          // 吗, 吧
     bool question = false;
+    bool degree = false;   // an adverb of the clause stands before the adjective: no 很
 };
 
 Piece Grammar(std::u16string_view simplified, std::u16string_view traditional,
@@ -139,6 +140,10 @@ private:
         if (f != J::Genitive && f != J::With && f != J::List && f != J::Or)
             return false;
         const JapaneseToken* next = At(i + 1);
+        // と before a noun used as a verb marks the verb's partner: 国連と協力して.
+        const JapaneseToken* afterNext = At(i + 2);
+        if (f == J::With && afterNext && afterNext->IsFunction(J::LightVerb))
+            return false;
         return next && (IsNominal(*next) || IsAttributiveAdjective(i + 1));
     }
 
@@ -167,7 +172,10 @@ private:
                 i = CollectPredicate(p, i + 1, t);
             } else if (t.type == TokenType::Word && t.kind.wordClass == kAdjectiveClass) {
                 Phrase p;
-                if (t.form == Form::Adverbial) {
+                const JapaneseToken* after = At(i + 1);
+                const bool negated = after && after->IsFunction(J::Auxiliary) &&
+                                     (after->function->features & kNegative);
+                if (t.form == Form::Adverbial && !negated) {
                     p.kind = Phrase::Kind::Adverb;
                     p.body.push_back(WordPiece(t));
                     p.body.push_back(Grammar(u"地", u"地"));
@@ -303,7 +311,7 @@ private:
                 return CollectPredicate(pred, i + 1, *next);
             }
             if (f == J::Auxiliary && (next->function->features & (kNegative | kWant)) &&
-                next->function->surface.substr(0, 1) == u"な") {
+                (next->function->surface.substr(0, 1) == u"な" || next->function->surface == u"ありません")) {
                 // ない after a noun: there is none of it.
                 Phrase pred;
                 pred.kind = Phrase::Kind::Predicate;
@@ -322,6 +330,8 @@ private:
                 next = after;
             }
             const J g = next->function->function;
+            if (g == J::Become && next->function->surface.substr(0, 1) == u"と")
+                p.asObject = true;  // 基礎となる: 成为基础
             if (g != J::Auxiliary && g != J::Conjunctive && g != J::Final && g != J::Existence &&
                 g != J::Become) {
                 p.marker = next;
@@ -425,13 +435,24 @@ private:
     }
 
     // Modal words before the head and aspect words after it.
-    void RenderPredicate(Phrase& pred, Pieces& out) {
+    // modals, when given, takes the modal verbs and the negation: they go before the
+    // prepositional phrases of the clause (必须通过选举表明), not next to the verb.
+    void RenderPredicate(Phrase& pred, Pieces& out, Pieces* modals = nullptr) {
         const uint32_t f = pred.features;
+        Pieces& front = modals ? *modals : out;
         auto modal = [&](std::u16string_view s, std::u16string_view t, uint32_t bit) {
             out.push_back(Grammar(s, t, SourceOf(pred, bit)));
         };
+        auto frontModal = [&](std::u16string_view s, std::u16string_view t, uint32_t bit) {
+            front.push_back(Grammar(s, t, SourceOf(pred, bit)));
+        };
         if (pred.head == Phrase::Head::Noun || pred.head == Phrase::Head::AdjectivalNoun) {
             const bool adjectival = pred.head == Phrase::Head::AdjectivalNoun;
+            // 無償でなければならない: 必须是无偿, 義務的でなければならない: 必须是义务的.
+            if (f & kMust)
+                modal(u"必须", u"必須", kMust);
+            else if (f & kShould)
+                modal(u"应该", u"應該", kShould);
             if (f & kNegative)
                 modal(adjectival ? u"不" : u"不是", adjectival ? u"不" : u"不是", kNegative);
             else if (!adjectival)
@@ -440,30 +461,30 @@ private:
             return;
         }
         if (f & kMustNot)
-            modal(u"不得", u"不得", kMustNot);
+            frontModal(u"不得", u"不得", kMustNot);
         else if (f & kMust)
-            modal(u"必须", u"必須", kMust);
+            frontModal(u"必须", u"必須", kMust);
         else if (f & kShould)
-            modal(u"应该", u"應該", kShould);
+            frontModal(u"应该", u"應該", kShould);
         else if (f & kMay)
-            modal(u"可以", u"可以", kMay);
+            frontModal(u"可以", u"可以", kMay);
         bool potentialDone = false;
         if ((f & kNegative) && !(f & kMustNot)) {
             if (f & kPotential) {
-                modal(u"不能", u"不能", kNegative);
+                frontModal(u"不能", u"不能", kNegative);
                 potentialDone = true;
             } else if (pred.existence) {
-                modal(u"没", u"沒", kNegative);
-            } else if ((f & kPast) && pred.head == Phrase::Head::Verb) {
-                modal(u"没有", u"沒有", kNegative);
+                frontModal(u"没", u"沒", kNegative);
+            } else if (((f & kPast) || (f & kExperience)) && pred.head == Phrase::Head::Verb) {
+                frontModal(u"没有", u"沒有", kNegative);
             } else {
-                modal(u"不", u"不", kNegative);
+                frontModal(u"不", u"不", kNegative);
             }
         }
         if (f & kWant)
-            modal(u"想", u"想", kWant);
+            frontModal(u"想", u"想", kWant);
         if ((f & kPotential) && !potentialDone)
-            modal(u"能", u"能", kPotential);
+            frontModal(u"能", u"能", kPotential);
         if ((f & kPassive) && !pred.consumedPassive)
             modal(u"被", u"被", kPassive);
         if (f & kCausative)
@@ -471,7 +492,7 @@ private:
         if ((f & kProgressive) && !(f & (kNegative | kPassive)))
             modal(u"在", u"在", kProgressive);
         if (pred.head == Phrase::Head::Adjective && !(f & kNegative) && pred.body.size() == 1 &&
-            pred.body[0].text.size() == 1 && !pred.attributive)
+            pred.body[0].text.size() == 1 && !pred.attributive && !pred.degree)
             out.push_back(Grammar(u"很", u"很"));
         Append(out, pred.body);
         if ((f & kPast) && !(f & kNegative) && !pred.attributive && pred.head == Phrase::Head::Verb)
@@ -492,15 +513,63 @@ private:
         return false;
     }
 
+    // Adverbs of time and scope stand before the negation and the modals (什么也没说, 已经不);
+    // adverbs of manner after them (不得任意逮捕).
+    static bool ScopesTheNegation(const Phrase& ph) {
+        if (ph.body.empty())
+            return false;
+        const std::u16string& t = ph.body.back().text;
+        for (const char16_t* a : {u"也", u"都", u"还", u"已经", u"经常", u"总是", u"又", u"就", u"才", u"常常",
+                                  u"一直", u"终于", u"一定", u"决不", u"同时", u"至少", u"特别"})
+            if (t.size() >= std::char_traits<char16_t>::length(a) &&
+                t.compare(t.size() - std::char_traits<char16_t>::length(a), std::u16string::npos, a) == 0)
+                return true;
+        return false;
+    }
+
+    // あまり…ない: 不太, the negation taken into the adverb.
+    static void JoinNotVery(std::vector<Phrase>& phrases, Phrase* pred) {
+        if (!pred || !(pred->features & kNegative) || (pred->features & (kPotential | kMustNot)))
+            return;
+        for (Phrase& ph : phrases) {
+            if (ph.kind == Phrase::Kind::Adverb && ph.body.size() == 1 && ph.body[0].text == u"太") {
+                ph.body[0].text = u"不太";
+                ph.body[0].alternative.clear();
+                pred->features &= ~uint32_t(kNegative);
+                return;
+            }
+        }
+    }
+
     void RenderClause(std::vector<Phrase>& phrases, Phrase* pred, Pieces& out) {
+        JoinNotVery(phrases, pred);
+        for (const Phrase& ph : phrases)
+            if (pred && ph.kind == Phrase::Kind::Adverb)
+                pred->degree = true;
         Pieces before, afterVerb, objects;
         if (pred)
             Append(before, pred->clausePrefix);
+        // The end of the subject or topic, with the marks after it: where the modals go.
+        size_t subjectEnd = before.size();
+        bool afterSubject = false;
         for (Phrase& ph : phrases) {
             if (ph.asObject && pred) {
                 Append(objects, ph.body);
                 continue;
             }
+            const bool subject = ph.kind == Phrase::Kind::Nominal &&
+                                 (!ph.marker || ph.marker->IsFunction(J::Topic) ||
+                                  ph.marker->IsFunction(J::Subject));
+            const bool follows = ph.kind == Phrase::Kind::Mark || ph.kind == Phrase::Kind::Blank ||
+                                 (ph.kind == Phrase::Kind::Adverb && ScopesTheNegation(ph));
+            if (subject || (afterSubject && follows) || (subjectEnd == before.size() && follows &&
+                                                         ph.kind == Phrase::Kind::Adverb)) {
+                Append(before, ph.body);
+                subjectEnd = before.size();
+                afterSubject = true;
+                continue;
+            }
+            afterSubject = false;
             if (!ph.marker) {
                 Append(before, ph.body);
                 continue;
@@ -567,9 +636,13 @@ private:
                 break;
             }
         }
-        Append(out, before);
         if (pred) {
-            RenderPredicate(*pred, out);
+            Pieces verb, modals;
+            const bool verbal = pred->head == Phrase::Head::Verb || pred->head == Phrase::Head::Adjective;
+            RenderPredicate(*pred, verb, verbal ? &modals : nullptr);
+            before.insert(before.begin() + std::ptrdiff_t(subjectEnd), modals.begin(), modals.end());
+            Append(out, before);
+            Append(out, verb);
             Append(out, afterVerb);
             Append(out, objects);
             bool asksWhat = false;
@@ -582,9 +655,17 @@ private:
             if ((pred->features & kVolitional) && pred->final.empty())
                 out.push_back(Grammar(u"吧", u"吧", SourceOf(*pred, kVolitional)));
         } else {
+            Append(out, before);
             Append(out, afterVerb);
             Append(out, objects);
         }
+    }
+
+    bool IsNominaliser(const Phrase& p) const {
+        if (p.body.empty() || p.body[0].sourceLength == 0)
+            return false;
+        const std::u16string_view surface = m_source.substr(p.body[0].sourceStart, p.body[0].sourceLength);
+        return surface == u"こと" || surface == u"事";
     }
 
     void AssembleClauses() {
@@ -605,6 +686,12 @@ private:
         for (Phrase& p : m_phrases) {
             switch (p.kind) {
             case Phrase::Kind::Nominal:
+                if (!modifier.empty() && IsNominaliser(p) && modifier.back().sourceLength == 0 &&
+                    modifier.back().text == u"的") {
+                    // 促進すること: the clause stands as the noun, without 的事.
+                    modifier.pop_back();
+                    p.body.erase(p.body.begin());
+                }
                 if (!modifier.empty()) {
                     p.body.insert(p.body.begin(), modifier.begin(), modifier.end());
                     modifier.clear();

@@ -30,6 +30,16 @@ void CSortedLexicon::Seal() {
     // Stable, so that of equal keys the one added first stays first.
     std::stable_sort(m_entries.begin(), m_entries.end(),
                      [this](const EntryRow& a, const EntryRow& b) { return Key(a) < Key(b); });
+    IndexFirstCharacters();
+}
+
+void CSortedLexicon::IndexFirstCharacters() {
+    m_firstIndex.clear();
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        const char16_t c = m_keys[m_entries[i].keyOffset];
+        if (m_firstIndex.empty() || m_firstIndex.back().first != c)
+            m_firstIndex.push_back({c, uint32_t(i)});
+    }
 }
 
 bool CSortedLexicon::Adopt(std::vector<EntryRow> entries, std::vector<SenseRow> senses,
@@ -54,6 +64,7 @@ bool CSortedLexicon::Adopt(std::vector<EntryRow> entries, std::vector<SenseRow> 
             return false;
         }
     }
+    IndexFirstCharacters();
     return true;
 }
 
@@ -65,7 +76,14 @@ void CSortedLexicon::FindPrefixes(std::u16string_view text, WordSource source,
                                   std::vector<LexiconMatch>& out) const {
     // [lo, hi) holds the keys that begin with the first n characters of the text; keys that
     // are exactly those n characters come first.
-    size_t lo = 0, hi = m_entries.size();
+    if (text.empty())
+        return;
+    auto at = std::lower_bound(m_firstIndex.begin(), m_firstIndex.end(), text[0],
+                               [](const std::pair<char16_t, uint32_t>& e, char16_t c) { return e.first < c; });
+    if (at == m_firstIndex.end() || at->first != text[0])
+        return;
+    size_t lo = at->second;
+    size_t hi = at + 1 == m_firstIndex.end() ? m_entries.size() : (at + 1)->second;
     for (size_t n = 1; n <= text.size() && lo < hi; ++n) {
         const char16_t c = text[n - 1];
         auto below = [&](const EntryRow& row, char16_t ch) {
@@ -99,11 +117,13 @@ void CSortedLexicon::FindPrefixes(std::u16string_view text, WordSource source,
 
 size_t CSortedLexicon::MemoryBytes() const {
     return m_entries.capacity() * sizeof(EntryRow) + m_senses.capacity() * sizeof(SenseRow) +
+           m_firstIndex.capacity() * sizeof(m_firstIndex[0]) +
            (m_keys.capacity() + m_texts.capacity()) * sizeof(char16_t);
 }
 
 void CSortedLexicon::Clear() {
     m_entries.clear();
+    m_firstIndex.clear();
     m_senses.clear();
     m_keys.clear();
     m_texts.clear();

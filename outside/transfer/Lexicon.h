@@ -77,7 +77,11 @@ public:
 
 private:
     std::u16string_view Key(const EntryRow& row) const;
+    void IndexFirstCharacters();
     std::vector<EntryRow> m_entries;
+    // Where the keys beginning with each first character start, in key order: the first step
+    // of a lookup without a search over all entries.
+    std::vector<std::pair<char16_t, uint32_t>> m_firstIndex;
     std::vector<SenseRow> m_senses;
     std::u16string m_keys;
     std::u16string m_texts;

@@ -6,6 +6,7 @@
 #include "JapaneseAnalyzer.h"
 #include "JapaneseToChinese.h"
 #include "Punctuation.h"
+#include "SentenceSplit.h"
 #include "SourceText.h"
 
 #include <cstring>
@@ -63,7 +64,8 @@ int32_t Deliver(const std::string& bytes, char* output, int32_t* outputSize) {
 } // namespace
 
 CTransferEngine::CTransferEngine(TransDirection direction, std::filesystem::path systemFolder)
-    : m_direction(direction), m_systemFolder(std::move(systemFolder)) {
+    : m_direction(direction), m_systemFolder(std::move(systemFolder)),
+      m_segmentation(DefaultSegmentation(direction)) {
     for (auto& dic : m_userDics)
         dic = std::make_unique<CUserDictionary>(direction);
 }
@@ -93,6 +95,7 @@ bool CTransferEngine::Configure(const TransConfig& config,
     m_nTransHomo = m_direction == kChineseToJapanese ? config.m_nTransHomo : 1;
     if (m_nTransHomo <= 0)
         m_nTransHomo = 1;
+    m_segmentation = SegmentationOf(config);
     OpenUserDics(userDics);
     return true;
 }
@@ -168,10 +171,10 @@ Coverage CTransferEngine::Measure(const TransMode& mode, const std::string& sour
     if (m_direction == kChineseToJapanese && cp.source == kBig5)
         text = m_tables.Map(CharMap::TraditionalToSimplified, text);
     const DictionaryStack dics = Stack();
-    auto count = [&](TokenType type, size_t start, size_t length) {
+    auto count = [&](const std::u16string& sentence, TokenType type, size_t start, size_t length) {
         size_t n = 0;
         for (size_t i = start; i < start + length; ++i) {
-            const CharClass c = ClassOf(text[i]);
+            const CharClass c = ClassOf(sentence[i]);
             n += c != CharClass::Punctuation && c != CharClass::Space && c != CharClass::LineBreak;
         }
         switch (type) {
@@ -181,16 +184,22 @@ Coverage CTransferEngine::Measure(const TransMode& mode, const std::string& sour
         default: coverage.carried += n; break;
         }
     };
-    for (const SourceRun& run : CutIntoRuns(text)) {
-        if (run.kind != RunKind::Text)
+    const SplitText split = SplitSentences(text, m_direction, m_segmentation);
+    for (const TextSpan& span : split.spans) {
+        if (!span.sentence)
             continue;
-        const std::u16string_view part = std::u16string_view(text).substr(run.start, run.length);
-        if (m_direction == kJapaneseToChinese) {
-            for (const JapaneseToken& t : AnalyzeJapanese(part, run.start, dics))
-                count(t.type, t.start, t.length);
-        } else {
-            for (const ChineseToken& t : AnalyzeChinese(part, run.start, dics))
-                count(t.type, t.start, t.length);
+        const std::u16string sentence = split.text.substr(span.start, span.length);
+        for (const SourceRun& run : CutIntoRuns(sentence)) {
+            if (run.kind != RunKind::Text)
+                continue;
+            const std::u16string_view part = std::u16string_view(sentence).substr(run.start, run.length);
+            if (m_direction == kJapaneseToChinese) {
+                for (const JapaneseToken& t : AnalyzeJapanese(part, run.start, dics))
+                    count(sentence, t.type, t.start, t.length);
+            } else {
+                for (const ChineseToken& t : AnalyzeChinese(part, run.start, dics))
+                    count(sentence, t.type, t.start, t.length);
+            }
         }
     }
     return coverage;
@@ -219,6 +228,35 @@ bool CTransferEngine::TranslateDecoded(const TransMode& mode, const std::u16stri
         pieces = KanziPieces(text, m_direction == kChineseToJapanese, traditional);
         return true;
     }
+    // Each sentence on its own, as the editor would hand them over one by one; the pieces
+    // point back into the text as it was given.
+    const SplitText split = SplitSentences(text, m_direction, m_segmentation);
+    for (const TextSpan& span : split.spans) {
+        const std::u16string part = split.text.substr(span.start, span.length);
+        Pieces translated;
+        if (span.sentence) {
+            TranslateSentence(mode, part, targetCodePage, translated);
+        } else {
+            Piece p;
+            p.text = CarriedOver(part, targetCodePage, mode.m_nSourceCodePage);
+            p.sourceLength = span.length;
+            p.word = false;
+            translated.push_back(std::move(p));
+        }
+        for (Piece& p : translated) {
+            if (p.sourceLength > 0) {
+                const size_t local = span.start + p.sourceStart;
+                p.sourceStart = split.SourceStart(local);
+                p.sourceLength = split.SourceLength(local, p.sourceLength);
+            }
+            pieces.push_back(std::move(p));
+        }
+    }
+    return true;
+}
+
+void CTransferEngine::TranslateSentence(const TransMode& mode, const std::u16string& text,
+                                        int32_t targetCodePage, Pieces& pieces) const {
     const DictionaryStack dics = Stack();
     std::u16string lookup = text;
     if (m_direction == kChineseToJapanese && mode.m_nSourceCodePage == kBig5)
@@ -247,7 +285,6 @@ bool CTransferEngine::TranslateDecoded(const TransMode& mode, const std::u16stri
         }
         pieces.insert(pieces.end(), translated.begin(), translated.end());
     }
-    return true;
 }
 
 bool CTransferEngine::Translate(const TransMode& mode, const std::string& source, TargetText& target) {

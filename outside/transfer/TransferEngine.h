@@ -80,6 +80,8 @@ private:
     DictionaryStack Stack() const;
     bool TranslateDecoded(const TransMode& mode, const std::u16string& text, int32_t targetCodePage,
                           Pieces& pieces);
+    void TranslateSentence(const TransMode& mode, const std::u16string& text, int32_t targetCodePage,
+                           Pieces& pieces) const;
     std::u16string CarriedOver(const std::u16string& text, int32_t targetCodePage,
                                int32_t sourceCodePage) const;
     Pieces KanziPieces(const std::u16string& text, bool toJapanese, bool traditional) const;
@@ -90,6 +92,7 @@ private:
     CSystemDictionary m_system;
     std::array<std::unique_ptr<CUserDictionary>, 3> m_userDics;
     int32_t m_nTransHomo = 1;
+    SegmentationValues m_segmentation;  // where the sentences of a text end, its blanks
     bool m_bLoadTried = false;
 
     // The last translation, kept for the call that follows a call-again reply.

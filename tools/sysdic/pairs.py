@@ -120,9 +120,13 @@ class Indexes:
         for e in cedict:
             self.cedict_by_simp.setdefault(e.simplified, []).append(e)
         self.cedict_by_first_gloss = {}
+        # The leading glosses too: the commonest word for "file" (文件) gives it second.
+        self.cedict_by_leading_gloss = {}
         for e in cedict:
             if e.glosses and not e.proper:
                 self.cedict_by_first_gloss.setdefault(e.glosses[0], []).append(e)
+                for g in e.glosses[:2]:
+                    self.cedict_by_leading_gloss.setdefault(g, []).append(e)
         self.edict_by_head = {}
         for e in edict:
             self.edict_by_head.setdefault(e.headword, []).append(e)
@@ -192,10 +196,15 @@ def jc_candidates(entry, tables, ix):
     if short(first):
         wanted = JIEBA_TAGS_OF_KIND.get(japanese_kind(entry)[0] if japanese_kind(entry) else 0, "")
         scored = []
-        for ce in ix.cedict_by_first_gloss.get(first, []):
+        taken = set()
+        # Words in kana alone (loanwords) have no cognates: the pivot is their one way, so it
+        # takes the leading glosses as well as the first.
+        by_gloss = ix.cedict_by_first_gloss if any(is_han(c) for c in head) else ix.cedict_by_leading_gloss
+        for ce in by_gloss.get(first, []):
             key = ce.simplified
-            if len(key) > 8 or key in out:
+            if len(key) > 8 or key in out or key in taken:
                 continue
+            taken.add(key)
             shared = len(set(glosses) & set(ce.glosses))
             tag = ix.jieba.get(key, (0, ""))[1]
             pos_match = 1 if tag and wanted and tag[0] in wanted else 0

@@ -1,7 +1,7 @@
 // The engines measured: sentences per second in each direction, load time and memory of the
 // system dictionaries, coverage, and chrF against human translations.
 //
-// engine_bench [--system FOLDER] [MEASUREMENT_SET]          the report
+// engine_bench [--system FOLDER] [MEASUREMENT_SET...]       the report, for each set
 // engine_bench [--system FOLDER] translate jc|cj [CODEPAGE]  UTF-8 lines from standard input
 // FOLDER defaults to SYSTEMDIC beside the program.
 #include "ChrF.h"
@@ -185,6 +185,9 @@ int main(int argc, char** argv) {
     }
     if (args.size() >= 2 && args[0] == "translate")
         return TranslateLines(folder, args[1], args.size() >= 3 ? std::atoi(args[2].c_str()) : transfer::kGb2312);
-    Report(folder, args.empty() ? "udhr-ja-zh.tsv" : args[0]);
+    if (args.empty())
+        args.push_back("udhr-ja-zh.tsv");
+    for (const std::string& set : args)
+        Report(folder, set);
     return 0;
 }

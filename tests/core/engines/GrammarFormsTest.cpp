@@ -1,0 +1,84 @@
+// Grammar forms of both directions, each with the whole translation it must give.
+#include "EngineFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Case {
+    const char* source;
+    const char* translation;
+};
+
+const Case kJapanese[] = {
+    // でなければならない after a noun: 必须是.
+    {"教育は無償でなければならない。", "教育必须是无偿。"},
+    // あまり…ない: 不太, the negation taken into it; an adjective before ない is negated.
+    {"この本はあまり面白くない。", "这书不太有趣。"},
+    // An adverb of degree leaves out 很.
+    {"これはあまりに高い。", "这太高。"},
+    // The suffix 的, not the noun (target); 及び between nouns as 和.
+    {"経済的及び文化的権利は重要である。", "经济的和文化的权利重要。"},
+    // のため, によってのみ, を問わず, に関し: prepositions before their phrase.
+    {"平和の維持のため、努力する。", "为了和平的维持，努力。"},
+    {"婚姻は合意によってのみ成立する。", "婚姻只有通过合意成立。"},
+    {"人種を問わず、平等である。", "不论种族，平等。"},
+    {"婚姻に関し平等の権利を有する。", "关于婚姻有平等的权利。"},
+    // Demonstratives the data lacks.
+    {"これらの権利は重要である。", "这些权利重要。"},
+    // たことがない: 没有…过.
+    {"こんな顔は見たことがない。", "这样的脸没有看过。"},
+    // すべき: 应该 before the verb of a relative clause.
+    {"達成すべき基準を決める。", "决定应该达成的基准。"},
+    // An adverb, not a stem with its ending; an adnominal, not a verb's form.
+    {"彼は常に本を読む。", "他经常读书。"},
+    {"同じ本を読む。", "读相同的书。"},
+    // のです adds nothing.
+    {"機能は多いのですが、使わない。", "功能很多，但是不使用。"},
+    {"彼は何も言わなかったのである。", "他什么也没有说。"},
+    // Modals and the negation after the subject, before the prepositional phrases and
+    // adverbs of manner; adverbs of scope before them.
+    {"何人も、ほしいままに逮捕されることはない。", "任何人，不得任意被逮捕。"},
+    {"互いに同胞の精神をもって行動しなければならない。", "必须互相以同胞的精神行动。"},
+    {"彼は学校で勉強しない。", "他不在学校学习。"},
+    // となる: the noun follows 成为.
+    {"人民の意思は、統治の権力の基礎とならなければならない。", "人民的意思，必须成为统治的权力的基础。"},
+    // と before a noun used as a verb: its partner, with 跟.
+    {"加盟国は、国際連合と協力して、平和を守る。", "会员国，跟联合国合作，保护和平。"},
+    // こと after a clause: the clause itself; ことのできない.
+    {"人権を保護することが肝要である。", "保护人权至关重要。"},
+    {"譲ることのできない権利を有する。", "有不能转让的权利。"},
+    // Bare continuatives before commas.
+    {"情報を求め、受け、及び伝える。", "寻求信息，受到，和传达。"},
+    // ありません after an adjective and after a noun.
+    {"入力したパスワードは正しくありません。", "输入的密码不正确。"},
+    {"問題ありません。", "没有问题。"},
+};
+
+const Case kChinese[] = {
+    // 受任何: 受 and 任何 (two words ahead), 受 as the verb.
+    {"人人不受任何歧视。", "すべての人はいかなる差別を受けない。"},
+    // A verb whose object is an adjective with 的 and a noun.
+    {"他具有丰富的经验。", "彼は豊富な経験を持つ。"},
+    {"这种语言具有非常清晰的语法。", "このような言語は非常に明確な語法を持つ。"},
+    {"我们应该避免错误。", "私たちは誤りを避けるべきである。"},
+    {"他离开了中国。", "彼は中国を離れた。"},
+};
+
+class JapaneseGrammarFormTest : public testing::TestWithParam<Case> {};
+class ChineseGrammarFormTest : public testing::TestWithParam<Case> {};
+
+TEST_P(JapaneseGrammarFormTest, Translation) {
+    EXPECT_EQ(TranslateUtf8(TestEngine(kJapaneseToChinese), GetParam().source, 932, 936).text,
+              GetParam().translation);
+}
+
+TEST_P(ChineseGrammarFormTest, Translation) {
+    EXPECT_EQ(TranslateUtf8(TestEngine(kChineseToJapanese), GetParam().source, 936, 932).text,
+              GetParam().translation);
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, JapaneseGrammarFormTest, testing::ValuesIn(kJapanese));
+INSTANTIATE_TEST_SUITE_P(Forms, ChineseGrammarFormTest, testing::ValuesIn(kChinese));
+
+} // namespace
