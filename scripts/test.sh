@@ -17,6 +17,27 @@ start_session force
 # A Wine process now and then fails to start at all (no output, a few milliseconds); such a
 # test is run again, up to three times in all. A real failure fails every time.
 (cd "$BUILD_WIN" && ctest --output-on-failure --repeat until-pass:3 -j "$(nproc)") || status=1
+
+# Pictures of the editor on the Japanese and the Chinese sample, kept as the run's artifacts.
+artifacts="$BUILD_WIN/artifacts"
+mkdir -p "$artifacts"
+shoot_editor() {
+    wine "$BIN_DIR/Twintext.exe" "$(to_windows_path "$ROOT/samples/$1")" &
+    local editor=$!
+    if wine "$BUILD_WIN/tests-bin/winwait.exe" " - Twintext" 30000 >/dev/null; then
+        sleep 1  # let the first paint finish
+        import -window root "$artifacts/$2"
+        wine "$BUILD_WIN/tests-bin/winwait.exe" " - Twintext" 10000 --close >/dev/null || true
+        echo "screenshot: $artifacts/$2"
+    else
+        echo "screenshot: the editor did not show $1" >&2
+        status=1
+    fi
+    wait "$editor" || true
+}
+echo "== screenshots"
+shoot_editor wagahai.txt twintext-japanese.png
+shoot_editor taohuayuan.txt twintext-chinese.png
 stop_session
 
 exit $status
