@@ -65,6 +65,8 @@ const Case kChinese[] = {
     {"这种语言具有非常清晰的语法。", "このような言語は非常に明確な語法を持つ。"},
     {"我们应该避免错误。", "私たちは誤りを避けるべきである。"},
     {"他离开了中国。", "彼は中国を離れた。"},
+    // A conjunction after the first verb's object starts a clause of its own.
+    {"打印版本信息并退出。", "バージョン情報を印刷する、かつ、退出する。"},
 };
 
 class JapaneseGrammarFormTest : public testing::TestWithParam<Case> {};
