@@ -25,11 +25,20 @@ bool CCodePage::Load(const uint8_t* single, const uint8_t* doubles, const uint8_
     m_double.resize(128 * 256);
     for (size_t i = 0; i < m_double.size(); ++i)
         m_double[i] = char16_t(ReadU16(doubles + 2 * i));
-    m_encode.resize(encodeCount);
-    for (size_t i = 0; i < encodeCount; ++i)
-        m_encode[i] = {char16_t(ReadU16(encode + 4 * i)), ReadU16(encode + 4 * i + 2)};
+    // Every character's code at its own place: encoding is the engines' commonest lookup.
+    m_encode.assign(0x10000, 0);
+    char16_t previous = 0;
+    for (size_t i = 0; i < encodeCount; ++i) {
+        const char16_t ch = char16_t(ReadU16(encode + 4 * i));
+        if (i > 0 && ch < previous)
+            return false;
+        previous = ch;
+        // Of codes given for one character, the first is the one written.
+        if (ch >= 0x80 && m_encode[ch] == 0)
+            m_encode[ch] = ReadU16(encode + 4 * i + 2);
+    }
     m_bEveryHighByteLeads = everyHighByteLeads;
-    return std::is_sorted(m_encode.begin(), m_encode.end());
+    return true;
 }
 
 bool CCodePage::IsLead(uint8_t byte) const {
@@ -61,10 +70,7 @@ DecodedText CCodePage::Decode(const char* bytes, size_t length) const {
 }
 
 bool CCodePage::CanEncode(char16_t ch) const {
-    if (ch < 0x80)
-        return true;
-    auto it = std::lower_bound(m_encode.begin(), m_encode.end(), std::make_pair(ch, uint16_t(0)));
-    return it != m_encode.end() && it->first == ch;
+    return ch < 0x80 || (!m_encode.empty() && m_encode[ch] != 0);
 }
 
 void CCodePage::Encode(char16_t ch, std::string& out) const {
@@ -72,14 +78,14 @@ void CCodePage::Encode(char16_t ch, std::string& out) const {
         out.push_back(char(ch));
         return;
     }
-    auto it = std::lower_bound(m_encode.begin(), m_encode.end(), std::make_pair(ch, uint16_t(0)));
-    if (it == m_encode.end() || it->first != ch) {
+    const uint16_t code = m_encode.empty() ? 0 : m_encode[ch];
+    if (code == 0) {
         out.push_back('?');
         return;
     }
-    if (it->second > 0xFF)
-        out.push_back(char(it->second >> 8));
-    out.push_back(char(it->second & 0xFF));
+    if (code > 0xFF)
+        out.push_back(char(code >> 8));
+    out.push_back(char(code & 0xFF));
 }
 
 bool CCharacterTables::Load(const std::filesystem::path& file) {

@@ -46,7 +46,7 @@ private:
     bool IsLead(uint8_t byte) const;
     std::array<char16_t, 256> m_single{};
     std::vector<char16_t> m_double;  // 128 rows of 256, for lead bytes 80 to FF
-    std::vector<std::pair<char16_t, uint16_t>> m_encode;
+    std::vector<uint16_t> m_encode;  // by character; 0 where the code page lacks it
     bool m_bEveryHighByteLeads = false;
 };
 

@@ -80,6 +80,8 @@ const ChineseFunctionWord kWords[] = {
     {u"随着", C::Preposition, 0, u"につれて"},
     {u"跟", C::Preposition, 0, u"と"},
     {u"同", C::Preposition, 0, u"と"},
+    // 当…时: the time phrase with 時 alone.
+    {u"当", C::Preposition, 0, u""},
     {u"和", C::Join, 0, u"と"},
     {u"与", C::Join, 0, u"と"},
     {u"及", C::Join, 0, u"及び"},

@@ -232,6 +232,18 @@ private:
             AdjectiveClause(from, to, out, modifier);
             return;
         }
+        // 打印版本信息并退出: two clauses side by side, the second opening with its conjunction;
+        // not one governing the other.
+        if (!modifier) {
+            for (size_t k = verb + 1; k < to; ++k) {
+                if (m_tokens[k].Is(C::Conjunction)) {
+                    Clause(from, k, out, false);
+                    out.push_back(Inserted(u"、"));
+                    Clause(k, to, out, false);
+                    return;
+                }
+            }
+        }
         uint32_t forms = 0;
         Pieces subject, adjuncts, beforeObject;
         size_t i = from;

@@ -552,21 +552,32 @@ private:
         // The end of the subject or topic, with the marks after it: where the modals go.
         size_t subjectEnd = before.size();
         bool afterSubject = false;
+        bool afterSubjectNoun = false;  // the phrase before was the subject itself
         for (Phrase& ph : phrases) {
             if (ph.asObject && pred) {
                 Append(objects, ph.body);
                 continue;
             }
+            // A bare noun is a subject at the start of the clause or as a time word (毎日); the
+            // others are list items and objects (逮捕、拘禁、又は追放される).
+            const bool first = before.size() == (pred ? pred->clausePrefix.size() : 0);
             const bool subject = ph.kind == Phrase::Kind::Nominal &&
-                                 (!ph.marker || ph.marker->IsFunction(J::Topic) ||
-                                  ph.marker->IsFunction(J::Subject));
+                                 ((!ph.marker && (ph.timeNoun || first || afterSubjectNoun)) ||
+                                  (ph.marker && (ph.marker->IsFunction(J::Topic) ||
+                                                 ph.marker->IsFunction(J::Subject))));
             const bool follows = ph.kind == Phrase::Kind::Mark || ph.kind == Phrase::Kind::Blank ||
                                  (ph.kind == Phrase::Kind::Adverb && ScopesTheNegation(ph));
+            // Quotation marks and blanks keep a noun with the subject before them; a comma does not.
+            const bool quote = ph.kind == Phrase::Kind::Mark && !ph.body.empty() &&
+                               ph.body[0].text != u"，" && ph.body[0].text != u"、";
+            const bool keepsNoun = afterSubjectNoun && (quote || ph.kind == Phrase::Kind::Blank);
+            afterSubjectNoun = false;
             if (subject || (afterSubject && follows) || (subjectEnd == before.size() && follows &&
                                                          ph.kind == Phrase::Kind::Adverb)) {
                 Append(before, ph.body);
                 subjectEnd = before.size();
                 afterSubject = true;
+                afterSubjectNoun = subject || keepsNoun;
                 continue;
             }
             afterSubject = false;

@@ -41,6 +41,8 @@ const Case kJapanese[] = {
     {"何人も、ほしいままに逮捕されることはない。", "任何人，不得任意被逮捕。"},
     {"互いに同胞の精神をもって行動しなければならない。", "必须互相以同胞的精神行动。"},
     {"彼は学校で勉強しない。", "他不在学校学习。"},
+    // Bare nouns of a list are no subject: the modal stays before them.
+    {"何人も、ほしいままに逮捕、拘禁、又は追放されることはない。", "任何人，不得任意逮捕，拘禁，或被放逐。"},
     // となる: the noun follows 成为.
     {"人民の意思は、統治の権力の基礎とならなければならない。", "人民的意思，必须成为统治的权力的基础。"},
     // と before a noun used as a verb: its partner, with 跟.
@@ -63,6 +65,8 @@ const Case kChinese[] = {
     {"这种语言具有非常清晰的语法。", "このような言語は非常に明確な語法を持つ。"},
     {"我们应该避免错误。", "私たちは誤りを避けるべきである。"},
     {"他离开了中国。", "彼は中国を離れた。"},
+    // A conjunction after the first verb's object starts a clause of its own.
+    {"打印版本信息并退出。", "バージョン情報を印刷する、かつ、退出する。"},
 };
 
 class JapaneseGrammarFormTest : public testing::TestWithParam<Case> {};
