@@ -2,18 +2,11 @@
 #include "SaveAsDialog.h"
 
 #include "ResourceText.h"
+#include "WideText.h"
 #include "resource.h"
 
 
 namespace {
-
-std::wstring WideOfShiftJis(const std::string& text) {
-    int length = ::MultiByteToWideChar(932, 0, text.data(), int(text.size()), nullptr, 0);
-    std::wstring wide(size_t(length > 0 ? length : 0), L'\0');
-    if (length > 0)
-        ::MultiByteToWideChar(932, 0, text.data(), int(text.size()), &wide[0], length);
-    return wide;
-}
 
 int TypeOfFilter(DWORD filterIndex) {
     return filterIndex >= kSaveBilingual && filterIndex <= kSaveBilingualUnicode ? int(filterIndex) : kSaveBilingual;
@@ -39,7 +32,7 @@ void CSaveAsDialog::FillCodeList(int fileType) {
     HWND combo = PanelItem(IDC_SAVE_CODE);
     ::SendMessageW(combo, CB_RESETCONTENT, 0, 0);
     for (const std::string& item : SaveCodeItems(fileType, m_chineseScript))
-        ::SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideOfShiftJis(item).c_str()));
+        ::SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideOf(item, 932).c_str()));
     ::SendMessageW(combo, CB_SETCURSEL, WPARAM(InitialSaveCodeItem(fileType, m_code)), 0);
     ::EnableWindow(combo, fileType != kSaveBilingual);
 }

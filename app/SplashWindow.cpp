@@ -4,6 +4,8 @@
 namespace {
 const wchar_t kSplashClass[] = L"TwinSplash";
 const UINT_PTR kSplashTimer = 1;
+const UINT_PTR kRaiseTimer = 2;
+const int kRestacks = 10;
 } // namespace
 
 CSplashWnd::~CSplashWnd() {
@@ -42,6 +44,8 @@ void CSplashWnd::OwnerShown() {
     // Topmost for its few seconds: the owner's activation must not raise the owner above it.
     ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     ::UpdateWindow(m_hWnd);
+    m_restacks = 0;
+    ::SetTimer(m_hWnd, kRaiseTimer, 100, nullptr);
 }
 
 void CSplashWnd::Dismiss() {
@@ -71,6 +75,16 @@ LRESULT CSplashWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
         if (wParam == kSplashTimer) {
             Dismiss();
+            return 0;
+        }
+        if (wParam == kRaiseTimer) {
+            // While the owner comes up, restack for real: a display server that keeps its own
+            // window order (Wine's X11 driver without a window manager) may put the owner on top.
+            if (++m_restacks >= kRestacks)
+                ::KillTimer(m_hWnd, kRaiseTimer);
+            const UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+            ::SetWindowPos(m_hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, flags);
+            ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, flags);
             return 0;
         }
 

@@ -19,4 +19,5 @@ protected:
 
 private:
     HBITMAP m_bitmap = nullptr;
+    int m_restacks = 0;
 };

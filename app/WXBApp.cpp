@@ -5,6 +5,7 @@
 #include "AppViewEnvironment.h"
 #include "DocTemplate.h"
 #include "ResourceText.h"
+#include "WideText.h"
 #include "InstanceNames.h"
 #include "JAZHXL.h"
 #include "ZHJAXL.h"
@@ -55,15 +56,6 @@ const UINT kHelpInitialize = 0x1C;
 const UINT kHelpDisplayIndex = 2;
 const UINT kHelpContext = 15;
 const UINT kHelpFinder = 11;
-
-std::wstring Wide(const std::string& text) {
-    if (text.empty())
-        return std::wstring();
-    int length = ::MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0);
-    std::wstring wide(size_t(length), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), &wide[0], length);
-    return wide;
-}
 
 struct TitleSearch {
     std::wstring needle;
@@ -347,6 +339,6 @@ void CWXBApp::WinHelp(DWORD_PTR data, UINT command) {
         ::MessageBeep(MB_OK);
         return;
     }
-    std::wstring file = Wide(m_helpFile);
+    std::wstring file = WideOf(m_helpFile);
     help(::GetDesktopWindow(), file.c_str(), command == kHelpFinder ? kHelpDisplayIndex : kHelpContext, data);
 }

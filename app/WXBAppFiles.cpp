@@ -9,30 +9,13 @@
 #include "ResourceText.h"
 #include "SaveAsDialog.h"
 #include "TextCodes.h"
+#include "WideText.h"
 #include "resource.h"
 
 #include <objbase.h>
 #include <shlobj.h>
 
 namespace {
-
-std::wstring WideOfAnsi(const std::string& text) {
-    if (text.empty())
-        return std::wstring();
-    int length = ::MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0);
-    std::wstring wide(size_t(length), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), &wide[0], length);
-    return wide;
-}
-
-std::string AnsiOfWide(const std::wstring& text) {
-    if (text.empty())
-        return std::string();
-    int length = ::WideCharToMultiByte(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string ansi(size_t(length), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, text.data(), int(text.size()), &ansi[0], length, nullptr, nullptr);
-    return ansi;
-}
 
 bool EndsWithNoCase(const std::wstring& text, const wchar_t* tail) {
     size_t length = wcslen(tail);
@@ -98,10 +81,10 @@ void CWXBApp::OnFileOpen() {
     if (storedIndex < 0 || storedIndex >= kTextCodeCount)
         storedIndex = 0;
     int storedForm = m_userStore.GetInt(SettingKey::Unicode);
-    COpenFileDialog dialog(owner, storedIndex, WideOfAnsi(m_userStore.GetString(SettingKey::DocFolder)));
+    COpenFileDialog dialog(owner, storedIndex, WideOf(m_userStore.GetString(SettingKey::DocFolder)));
     bool chosen = dialog.DoModal();
     if (!dialog.LastFolder().empty()) {
-        m_docFolder = AnsiOfWide(dialog.LastFolder());
+        m_docFolder = NarrowOf(dialog.LastFolder());
         m_userStore.WriteString(SettingKey::DocFolder, m_docFolder);
     }
     if (!chosen)
@@ -138,13 +121,13 @@ bool CWXBApp::ChooseSaveFile(const std::wstring& suggestedName, bool replace, in
     std::wstring title = LoadResourceString(replace ? IDS_SAVEFILE : IDS_SAVEFILECOPY);
     SaveCode code = {m_unicodeForm, m_chineseSaveCode};
     CSaveAsDialog dialog(owner, title, SuggestedSaveName(suggestedName),
-                         WideOfAnsi(m_userStore.GetString(SettingKey::DocFolder)), fileType, m_chineseScript, code);
+                         WideOf(m_userStore.GetString(SettingKey::DocFolder)), fileType, m_chineseScript, code);
     CImmInputSystem inputSystem;
     SwitchDialogInput(inputSystem, LoadInputSettings(), owner, true);
     bool chosen = dialog.DoModal();
     choice.lastTypeShown = dialog.LastTypeShown();
     if (!dialog.LastFolder().empty()) {
-        m_docFolder = AnsiOfWide(dialog.LastFolder());
+        m_docFolder = NarrowOf(dialog.LastFolder());
         m_userStore.WriteString(SettingKey::DocFolder, m_docFolder);
     }
     if (!chosen)

@@ -7,20 +7,13 @@
 #include "FileAccess.h"
 #include "FileErrors.h"
 #include "TextFileWriter.h"
+#include "WideText.h"
 #include "TextCodes.h"
 #include "FrameWindow.h"
 #include "ResourceText.h"
 #include "resource.h"
 
 namespace {
-
-std::wstring WideOfShiftJis(const char* text) {
-    int length = ::MultiByteToWideChar(932, 0, text, -1, nullptr, 0);
-    std::wstring wide(size_t(length > 0 ? length - 1 : 0), L'\0');
-    if (length > 1)
-        ::MultiByteToWideChar(932, 0, text, -1, &wide[0], length);
-    return wide;
-}
 
 HWND MainWindow() {
     CFrameWindow* frame = CApplication::Current()->MainFrame();
@@ -81,7 +74,7 @@ bool CWXBDoc::OnOpenDocument(const std::wstring& path) {
 void CWXBDoc::SetPathName(const std::wstring& path, bool addToRecentFiles) {
     CDocument::SetPathName(path, addToRecentFiles);
     if (m_data.FromText() && !path.empty()) {
-        SetTitle(Title() + WideOfShiftJis(TitleSuffixOf(m_host.LastLoadCode())));
+        SetTitle(Title() + WideOf(TitleSuffixOf(m_host.LastLoadCode()), 932));
     }
 }
 
@@ -163,7 +156,7 @@ bool CWXBDoc::DoSave(const std::wstring& path, bool replace) {
         CDocument::SetPathName(target, true);
         if (m_data.FromText()) {
             std::string suffix = m_host.TitleSuffixAfterTextSave(m_data.DocKind());
-            SetTitle(Title() + WideOfShiftJis(suffix.c_str()));
+            SetTitle(Title() + WideOf(suffix, 932));
         }
     }
     SetModified(false);

@@ -22,7 +22,11 @@ start_session force
 artifacts="$BUILD_WIN/artifacts"
 mkdir -p "$artifacts"
 shoot_editor() {
-    wine "$BIN_DIR/Twintext.exe" "$(to_windows_path "$ROOT/samples/$1")" &
+    if [ -n "$1" ]; then
+        wine "$BIN_DIR/Twintext.exe" "$(to_windows_path "$ROOT/samples/$1")" &
+    else
+        wine "$BIN_DIR/Twintext.exe" &  # a plain start, with the splash picture
+    fi
     local editor=$!
     if wine "$BUILD_WIN/tests-bin/winwait.exe" " - Twintext" 30000 >/dev/null; then
         sleep 1  # let the first paint finish
@@ -30,7 +34,7 @@ shoot_editor() {
         wine "$BUILD_WIN/tests-bin/winwait.exe" " - Twintext" 10000 --close >/dev/null || true
         echo "screenshot: $artifacts/$2"
     else
-        echo "screenshot: the editor did not show $1" >&2
+        echo "screenshot: the editor did not start for $2" >&2
         status=1
     fi
     wait "$editor" || true
@@ -38,6 +42,7 @@ shoot_editor() {
 echo "== screenshots"
 shoot_editor wagahai.txt twintext-japanese.png
 shoot_editor taohuayuan.txt twintext-chinese.png
+shoot_editor "" twintext-splash.png
 stop_session
 
 exit $status
