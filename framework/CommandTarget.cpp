@@ -27,6 +27,26 @@ void CCommandTarget::UpdateCommandUI(CCommandUI& ui) {
         ui.Enable(HasCommandHandler(ui.Id(), 0));
 }
 
+namespace {
+
+// Takes the enabled state an update handler gives and shows nothing.
+class CEnabledProbe : public CCommandUI {
+public:
+    explicit CEnabledProbe(UINT id) : CCommandUI(id) {}
+    void Enable(bool on) override { enabled = on; }
+    void SetCheck(int) override {}
+    void SetText(const std::wstring&) override {}
+    bool enabled = true;
+};
+
+} // namespace
+
+bool CCommandTarget::IsCommandEnabled(UINT id) {
+    CEnabledProbe probe(id);
+    UpdateCommandUI(probe);
+    return probe.enabled;
+}
+
 void CCommandTarget::OnCommand(UINT id, std::function<void()> handler) {
     m_commands.push_back({id, id, 0, [handler](UINT) { handler(); }});
 }

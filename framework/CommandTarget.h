@@ -56,6 +56,8 @@ public:
 
     // Offers the item along the chain; an item nobody updates is enabled exactly when a handler exists.
     void UpdateCommandUI(CCommandUI& ui);
+    // What UpdateCommandUI would show for the command now.
+    bool IsCommandEnabled(UINT id);
 
 protected:
     void OnCommand(UINT id, std::function<void()> handler);

@@ -242,8 +242,13 @@ LRESULT CFrameWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND: {
         UINT id = LOWORD(wParam);
         UINT code = HIWORD(wParam);
-        if (lParam == 0)
+        if (lParam == 0) {
             code = 0;  // menus (0) and accelerators (1) are one command
+            // A command may have become disabled since its menu was drawn, or come from another
+            // program: what its item would show decides.
+            if (!IsCommandEnabled(id))
+                return 0;
+        }
         if (OnCmdMsg(id, code))
             return 0;
         break;

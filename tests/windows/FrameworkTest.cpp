@@ -217,6 +217,15 @@ TEST_F(FrameworkTest, AcceleratorCommandIsRoutedLikeMenuCommand) {
     EXPECT_EQ(g_handled, std::vector<std::string>{"frame"});
 }
 
+TEST_F(FrameworkTest, DisabledCommandIsNotCarriedOut) {
+    CTestFrame* frame = OpenFrame();
+    ::SendMessageW(frame->GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(ID_TEST_DISABLED_BY_UPDATE, 0), 0);
+    ::SendMessageW(frame->GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(ID_TEST_DISABLED_BY_UPDATE, 1), 0);
+    EXPECT_TRUE(g_handled.empty());
+    ::SendMessageW(frame->GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(ID_TEST_CHECKED_BY_UPDATE, 0), 0);
+    EXPECT_EQ(g_handled, std::vector<std::string>{"frame"});
+}
+
 TEST_F(FrameworkTest, MenuItemsFollowUpdateHandlersWhenMenuOpens) {
     CTestFrame* frame = OpenFrame();
     HMENU menu = TestMenu();
