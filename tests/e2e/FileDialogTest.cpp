@@ -284,6 +284,36 @@ TEST_F(FileDialogTest, FileThatCannotBeReadLeavesTheDocumentAsItWas) {
     Close(editor, frame);
 }
 
+// Waits until the status bar's sentence pane shows the text.
+bool WaitForSentencePane(const RunningEditor& editor, HWND frame, const std::wstring& text) {
+    for (int i = 0; i < 200; ++i) {
+        if (StatusPaneText(editor, frame, 2) == text)
+            return true;
+        ::Sleep(25);
+    }
+    return false;
+}
+
+TEST_F(FileDialogTest, ReopeningInTheCodeInUseIsDisabled) {
+    std::wstring path = TempFile(L"twintext-reopen.txt");
+    WriteBytes(path, kJapaneseSjis);
+    RunningEditor editor(L"\"" + path + L"\"");
+    HWND frame = WaitForTopWindow(L"twintext-reopen.txt (シフト・JIS)", 30000, editor.ProcessId());
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(WaitForSentencePane(editor, frame, L"    1 /    1"));
+    // The file changes on disk; reading it again would show two sentences.
+    WriteBytes(path, std::string(kJapaneseSjis) + kJapaneseSjis);
+
+    ::SendMessageW(frame, WM_COMMAND, 32888, 0);  // Shift-JIS, the code in use: nothing happens
+    ::Sleep(300);                                 // past the idle update of the status bar
+    EXPECT_EQ(StatusPaneText(editor, frame, 2), L"    1 /    1");
+    ::PostMessageW(frame, WM_COMMAND, 32895, 0);  // Japanese UTF-16: another code, read again
+    EXPECT_TRUE(WaitForTitle(frame, L"(UNICODE･日)")) << Narrow(WindowTitle(frame));
+    ::PostMessageW(frame, WM_COMMAND, 32888, 0);  // back to Shift-JIS: two sentences now
+    EXPECT_TRUE(WaitForSentencePane(editor, frame, L"    1 /    2"));
+    Close(editor, frame);
+}
+
 TEST_F(FileDialogTest, ShortcutOpensItsTarget) {
     std::wstring path = TempFile(L"twintext-target.txt");
     WriteBytes(path, kJapaneseSjis);

@@ -28,42 +28,16 @@ const wchar_t kDirectionJC[] = L"日中翻訳";
 const wchar_t kDirectionCJ[] = L"中日翻訳";
 const wchar_t kBarStateKey[] = L"Software\\TORVANE\\LINGUA_SUITE\\Duopane\\ToolBarInfo";
 
-struct ChildSearch {
-    int id;
-    HWND found;
-};
-
-BOOL CALLBACK VisitChild(HWND hwnd, LPARAM param) {
-    auto& search = *reinterpret_cast<ChildSearch*>(param);
-    if (::GetDlgCtrlID(hwnd) != search.id)
-        return TRUE;
-    search.found = hwnd;
-    return FALSE;
-}
-
-// Any window below the frame with that control identifier.
-HWND Descendant(HWND root, int id) {
-    ChildSearch search = {id, nullptr};
-    ::EnumChildWindows(root, VisitChild, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 struct Editor {
     explicit Editor(const std::wstring& arguments) : process(arguments) {
         frame = WaitForTopWindow(L" - Twintext", 30000, process.ProcessId());
     }
-    HWND Child(int id) const { return Descendant(frame, id); }
+    HWND Child(int id) const { return FindDescendant(frame, id); }
     DWORD Close() {
         ::PostMessageW(frame, WM_CLOSE, 0, 0);
         return process.WaitForExit(30000);
     }
-    std::wstring PaneText(int pane) const {
-        RemoteBuffer buffer(process.Process(), 512 * sizeof(wchar_t));
-        ::SendMessageW(Child(kStatusBarId), SB_GETTEXTW, WPARAM(pane), buffer.Address());
-        wchar_t text[512] = {};
-        buffer.Read(text, sizeof text - sizeof(wchar_t));
-        return text;
-    }
+    std::wstring PaneText(int pane) const { return StatusPaneText(process, frame, pane); }
     std::vector<int> PaneRights() const {
         RemoteBuffer buffer(process.Process(), 32 * sizeof(int));
         int count = int(::SendMessageW(Child(kStatusBarId), SB_GETPARTS, 32, buffer.Address()));

@@ -1,6 +1,8 @@
 // The built Twintext.exe started by a test, its settings store, and reading and waiting on its windows.
 #include "RunningEditor.h"
 
+#include <commctrl.h>
+
 std::wstring EditorPath() {
     wchar_t self[MAX_PATH] = {};
     ::GetModuleFileNameW(nullptr, self, MAX_PATH);
@@ -92,4 +94,13 @@ RemoteBuffer::~RemoteBuffer() {
 bool RemoteBuffer::Read(void* data, size_t size) const {
     SIZE_T read = 0;
     return m_address && ::ReadProcessMemory(m_process, m_address, data, size, &read) && read == size;
+}
+
+std::wstring StatusPaneText(const RunningEditor& editor, HWND frame, int pane) {
+    const int kStatusBarId = 0xE801;
+    RemoteBuffer buffer(editor.Process(), 512 * sizeof(wchar_t));
+    ::SendMessageW(FindDescendant(frame, kStatusBarId), SB_GETTEXTW, WPARAM(pane), buffer.Address());
+    wchar_t text[512] = {};
+    buffer.Read(text, sizeof text - sizeof(wchar_t));
+    return text;
 }

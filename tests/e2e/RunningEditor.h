@@ -38,6 +38,9 @@ bool WaitForTitle(HWND hwnd, const std::wstring& part);
 // A descendant window with that control ID, at any depth; null when there is none.
 HWND FindDescendant(HWND parent, int id);
 
+// The text of a pane of the frame's status bar (control 0xE801).
+std::wstring StatusPaneText(const RunningEditor& editor, HWND frame, int pane);
+
 // Memory in the editor's process, for the control messages whose pointers are not carried across.
 class RemoteBuffer {
 public:
