@@ -238,6 +238,11 @@ void CWXBApp::SwitchDirection(int direction) {
     m_direction = direction;
     m_userStore.WriteInt(SettingKey::DirectJtoC, direction);
     LoadDirectionSettings(direction, true);
+    // Source and translation change places in the view.
+    CSingleDocTemplate* docTemplate = DocTemplate();
+    CDocument* document = docTemplate ? docTemplate->Document() : nullptr;
+    if (auto* view = document ? dynamic_cast<CWXBView*>(document->View()) : nullptr)
+        view->SetSourceLanguage(direction);
 }
 
 void CWXBApp::ReopenWithCode(int index) {

@@ -166,9 +166,16 @@ void CWXBView::SetThirdPaneMode(ThirdPaneMode mode) {
 }
 
 void CWXBView::SetSourceLanguage(int language) {
-    m_sourceLanguage = language == 1 ? 1 : 0;
+    language = language == 1 ? 1 : 0;
+    if (language == m_sourceLanguage)
+        return;
+    m_sourceLanguage = language;
     UpdateLineHeights();
     m_rows.Restack();
+    if (m_hWnd && m_painted) {
+        ShowDirection();
+        ::InvalidateRect(m_hWnd, nullptr, TRUE);
+    }
 }
 
 void CWXBView::OnUpdate(CView*, LPARAM hint) {

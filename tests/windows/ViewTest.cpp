@@ -130,6 +130,17 @@ TEST_F(ViewTest, PanesFollowTheDirectionALoadFound) {
     EXPECT_EQ(frame->directionIndex, 1);
 }
 
+TEST_F(ViewTest, DirectionSwitchExchangesThePanesAndShowsTheDirection) {
+    Open(3, kShortJapanese);
+    Paint();
+    view->SetSourceLanguage(1);
+    EXPECT_EQ(view->ShowingOf(0).codePage, 936u);
+    EXPECT_EQ(view->ShowingOf(1).codePage, 932u);
+    EXPECT_EQ(view->PaneText(0, 1), kShortJapanese);
+    EXPECT_EQ(frame->StatusPaneText(kStatusPaneDirection), kChineseToJapanese);
+    EXPECT_EQ(frame->directionIndex, 1);
+}
+
 TEST_F(ViewTest, ScrollBarIsDisabledWhenEverythingFits) {
     Open(1, kShortJapanese);
     EXPECT_FALSE(::IsWindowEnabled(view->ScrollBarWindow()));
