@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <shlobj.h>
+
 #include <string>
 #include <vector>
 
@@ -27,6 +29,10 @@ class CTestDocument : public CDocument {
 public:
     CTestDocument() {
         OnCommand(ID_TEST_DOCUMENT_AND_FRAME, [] { g_handled.push_back("document"); });
+    }
+    bool OnOpenDocument(const std::wstring& path) override {
+        g_handled.push_back("open " + std::string(path.begin(), path.end()));
+        return true;
     }
 };
 
@@ -224,6 +230,32 @@ TEST_F(FrameworkTest, DisabledCommandIsNotCarriedOut) {
     EXPECT_TRUE(g_handled.empty());
     ::SendMessageW(frame->GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(ID_TEST_CHECKED_BY_UPDATE, 0), 0);
     EXPECT_EQ(g_handled, std::vector<std::string>{"frame"});
+}
+
+// The block the shell hands over when files are dropped on a window.
+HDROP DroppedFiles(const std::vector<std::wstring>& paths) {
+    size_t characters = 1;
+    for (const std::wstring& path : paths)
+        characters += path.size() + 1;
+    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + characters * sizeof(wchar_t));
+    auto* drop = static_cast<DROPFILES*>(::GlobalLock(block));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = TRUE;
+    auto* names = reinterpret_cast<wchar_t*>(drop + 1);
+    for (const std::wstring& path : paths) {
+        path.copy(names, path.size());
+        names += path.size() + 1;
+    }
+    ::GlobalUnlock(block);
+    return static_cast<HDROP>(block);
+}
+
+TEST_F(FrameworkTest, FirstDroppedFileIsOpened) {
+    CTestFrame* frame = OpenFrame();
+    ::SendMessageW(frame->GetSafeHwnd(), WM_DROPFILES,
+                   reinterpret_cast<WPARAM>(DroppedFiles({L"C:\\texts\\one.txt", L"C:\\texts\\two.txt"})), 0);
+    EXPECT_EQ(g_handled, std::vector<std::string>{"open C:\\texts\\one.txt"});
+    EXPECT_EQ(app.DocTemplate()->Document()->PathName(), L"C:\\texts\\one.txt");
 }
 
 TEST_F(FrameworkTest, MenuItemsFollowUpdateHandlersWhenMenuOpens) {
