@@ -55,6 +55,10 @@ bool CFileDialog::DoModal() {
         return false;
     m_path = file.data();
     m_filterIndex = ofn.nFilterIndex;
+    // A name typed with its own folder ends the dialog there, whatever folder was on show.
+    size_t slash = m_path.find_last_of(L"\\/");
+    if (slash != std::wstring::npos)
+        m_lastFolder = m_path.substr(0, slash == 2 && m_path[1] == L':' ? 3 : slash);
     return true;
 }
 
