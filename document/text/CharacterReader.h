@@ -59,11 +59,14 @@ public:
             return CopyOrdinaryUnicodeRun(out, limit, ordinarySingle, specialDouble, copiedDouble);
         TextChar last;
         const size_t start = out.size();
+        if (start >= limit)
+            return last;
         size_t pos = m_pos;
         size_t lastStart = m_size;
-        while (pos < m_size && start + (pos - m_pos) < limit) {
+        const size_t stop = m_size - m_pos > limit - start ? m_pos + (limit - start) : m_size;
+        while (pos < stop) {
             unsigned char b = m_data[pos];
-            if (IsLeadByte(m_codePage, b)) {
+            if (m_leadByte[b]) {
                 if (pos + 1 >= m_size || specialDouble[size_t(b << 8 | m_data[pos + 1])])
                     break;
                 copiedDouble = true;
@@ -117,8 +120,39 @@ private:
     TextChar CopyOrdinaryUnicodeRun(std::string& out, size_t limit, const bool* ordinarySingle,
                                     const std::bitset<0x10000>& specialDouble, bool& copiedDouble);
     // Code point of the next Unicode character, or -1 at the end.
-    long NextCodePoint();
-    TextChar FromCodePoint(long codePoint);
+    long NextCodePoint() {
+        // Most characters of a UTF-8 text are ASCII or three bytes long.
+        if (m_form == kFormUtf8 && m_pos < m_size) {
+            unsigned char lead = m_data[m_pos];
+            if (lead < 0x80) {
+                ++m_pos;
+                return lead;
+            }
+            if ((lead & 0xF0) == 0xE0 && m_size - m_pos >= 3 && (m_data[m_pos + 1] & 0xC0) == 0x80 &&
+                (m_data[m_pos + 2] & 0xC0) == 0x80) {
+                long codePoint = long(lead & 0x0F) << 12 | long(m_data[m_pos + 1] & 0x3F) << 6 | (m_data[m_pos + 2] & 0x3F);
+                m_pos += 3;
+                return codePoint;
+            }
+        }
+        return NextCodePointSlowly();
+    }
+    long NextCodePointSlowly();
+    // The character in the code page, packed as the cache holds it.
+    uint32_t Converted(long codePoint) {
+        if (codePoint < 0x80)
+            return 1u << 16 | uint32_t(codePoint);
+        uint32_t converted = codePoint < 0x10000 ? m_bmpCache[size_t(codePoint)] : 0;
+        return converted ? converted : Convert(codePoint);
+    }
+    uint32_t Convert(long codePoint);
+    static TextChar Unpacked(uint32_t converted) {
+        TextChar c;
+        c.kind = (converted >> 16) == 2 ? kCharDouble : kCharSingle;
+        c.bytes[0] = c.kind == kCharDouble ? (converted >> 8) & 0xFF : converted & 0xFF;
+        c.bytes[1] = c.kind == kCharDouble ? converted & 0xFF : 0;
+        return c;
+    }
 
     const unsigned char* m_data;
     size_t m_size;
@@ -128,6 +162,7 @@ private:
     const CCodePages& m_codePages;
     int m_lineLength = 0;
     int m_previousLineLength = 0;
+    bool m_leadByte[256];
     // Converted form of each character of the Basic Multilingual Plane, filled as met:
     // 0 = not yet converted, else length (1 or 2) in bits 16-17 and the bytes below.
     std::vector<uint32_t> m_bmpCache;

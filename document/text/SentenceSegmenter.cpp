@@ -4,12 +4,16 @@
 #include "BlankCleaning.h"
 #include "Punctuation.h"
 
+#include <algorithm>
+
 namespace {
 
 class CSegmenter {
 public:
-    CSegmenter(CCharacterReader& reader, unsigned codePage, TransDirection direction, const SegmentationValues& v)
-        : m_reader(reader), m_codePage(codePage), m_p(PunctuationFor(codePage)),
+    // sizeHint, the size of the text, only guides how much room is set aside.
+    CSegmenter(CCharacterReader& reader, size_t sizeHint, unsigned codePage, TransDirection direction,
+               const SegmentationValues& v)
+        : m_reader(reader), m_sizeHint(sizeHint), m_codePage(codePage), m_p(PunctuationFor(codePage)),
           m_chinese(direction == kChineseToJapanese), m_v(v) {
         BuildOrdinaryTables();
     }
@@ -61,6 +65,7 @@ private:
     bool IsBlank(const TextChar& c) const { return c.IsSingle(' ') || c.IsDouble(m_p.fullWidthBlank); }
 
     CCharacterReader& m_reader;
+    size_t m_sizeHint;
     unsigned m_codePage;
     const PunctuationCodes& m_p;
     bool m_chinese;
@@ -78,16 +83,29 @@ private:
 void CSegmenter::BuildOrdinaryTables() {
     for (int b = 0x21; b < 0x80; ++b)
         m_ordinarySingle[b] = true;
-    for (unsigned char b : {'.', '?', '!', ':', ';', ',', ')'})
-        m_ordinarySingle[b] = false;
+    // Only the marks a rule of these values looks at leave the fast path; the closing parenthesis
+    // and quote matter only right after a mark, which the character-by-character way reads.
+    m_ordinarySingle['.'] = false;
+    m_ordinarySingle['?'] = !m_v.questionMark;
+    m_ordinarySingle['!'] = !m_v.exclamationMark;
+    m_ordinarySingle[':'] = !m_v.colonMark;
+    m_ordinarySingle[';'] = !m_v.semicolonMark;
+    m_ordinarySingle[','] = !(m_chinese && m_v.commaMark);
     // Half-width katakana; the half-width full stop A1 is an end mark.
     for (int b = 0xA2; b <= 0xDF; ++b)
         m_ordinarySingle[b] = !IsLeadByte(m_codePage, static_cast<unsigned char>(b));
-    // Every punctuation code the rules know, and the full-width digits.
-    const uint16_t codes[] = {m_p.fullWidthBlank, m_p.fullWidthPeriod, m_p.fullStop,    m_p.question,
-                              m_p.exclamation,    m_p.colon,           m_p.comma,       m_p.semicolon,
-                              m_p.ellipsis,       m_p.endMarkDash,     m_p.ruleDash,    m_p.closingParen,
-                              m_p.closingQuote,   0x8144};
+    const uint16_t codes[] = {m_p.fullWidthBlank,
+                              m_p.fullWidthPeriod,
+                              m_p.fullStop,
+                              m_v.questionMark ? m_p.question : uint16_t(0),
+                              m_v.exclamationMark ? m_p.exclamation : uint16_t(0),
+                              m_v.colonMark ? m_p.colon : uint16_t(0),
+                              m_chinese && m_v.commaMark ? m_p.comma : uint16_t(0),
+                              m_v.semicolonMark ? m_p.semicolon : uint16_t(0),
+                              m_chinese && m_v.omitMark ? m_p.ellipsis : uint16_t(0),
+                              m_chinese && m_v.dashMark ? m_p.endMarkDash : uint16_t(0),
+                              m_chinese && m_v.dashMark ? m_p.ruleDash : uint16_t(0),
+                              0x8144};
     for (uint16_t code : codes)
         if (code)
             m_specialDouble[code] = true;
@@ -152,19 +170,24 @@ void CSegmenter::CollectSeparator(std::string& separator) {
         }
         if (m_cur.IsEnd())
             return;
-        std::string piece;
-        if (m_cur.IsLineFeed())
-            piece = "\r\n";
-        else if (m_cur.kind == kCharSingle && m_cur.bytes[0] <= 0x20)
+        char piece[2];
+        size_t length = 2;
+        if (m_cur.IsLineFeed()) {
+            piece[0] = '\r';
+            piece[1] = '\n';
+        } else if (m_cur.kind == kCharSingle && m_cur.bytes[0] <= 0x20) {
             // A zero byte would end the separator in a bilingual file; it is kept as a blank.
-            piece = m_cur.bytes[0] == 0 ? std::string(" ") : std::string(1, char(m_cur.bytes[0]));
-        else if (m_cur.IsDouble(m_p.fullWidthBlank))
-            m_cur.AppendTo(piece);
-        else
+            piece[0] = m_cur.bytes[0] == 0 ? ' ' : char(m_cur.bytes[0]);
+            length = 1;
+        } else if (m_cur.IsDouble(m_p.fullWidthBlank)) {
+            piece[0] = char(m_cur.bytes[0]);
+            piece[1] = char(m_cur.bytes[1]);
+        } else {
             return;
+        }
         // Blank lines beyond what a separator holds are dropped; the text goes on.
-        if (separator.size() + piece.size() <= kMaxSegmentBytes)
-            separator += piece;
+        if (separator.size() + length <= kMaxSegmentBytes)
+            separator.append(piece, length);
         Read();
     }
 }
@@ -301,22 +324,27 @@ SegmentationResult CSegmenter::Run() {
         result.end = SegmentationEnd::BilingualFile;
         return result;
     }
+    // Sentences are gathered in one buffer and stored at their own size.
+    std::string sentence;
+    sentence.reserve(kMaxSegmentBytes + 2);
+    result.segments.reserve(std::min(size_t(kMaxReadSentences), m_sizeHint / 32 + 1));
     while (result.segments.size() < size_t(kMaxReadSentences)) {
-        Segment segment;
+        result.segments.emplace_back();
+        Segment& segment = result.segments.back();
         CollectSeparator(segment.separator);
-        std::string sentence;
-        sentence.reserve(128);
+        sentence.clear();
         m_needsCleaning = false;
         CollectSentence(sentence);
         if (!m_needsCleaning)
-            segment.sentence = std::move(sentence);
+            segment.sentence.assign(sentence);
         else if (m_chinese)
             segment.sentence = CleanChineseBlanks(sentence, m_codePage, m_v.spaceCutFlag, m_v.spaceCutLength);
         else
             segment.sentence = CleanJapaneseBlanks(sentence);
-        if (segment.sentence.empty())
+        if (segment.sentence.empty()) {
+            result.segments.pop_back();
             break;
-        result.segments.push_back(std::move(segment));
+        }
         if (m_cur.IsEnd())
             break;
     }
@@ -336,5 +364,5 @@ SegmentationResult SegmentText(const unsigned char* data, size_t size, int form,
                                TransDirection direction, const SegmentationValues& values,
                                const CCodePages& codePages) {
     CCharacterReader reader(data, size, form, codePage, codePages);
-    return CSegmenter(reader, codePage, direction, values).Run();
+    return CSegmenter(reader, size, codePage, direction, values).Run();
 }
