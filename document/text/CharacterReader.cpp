@@ -4,8 +4,6 @@
 CCharacterReader::CCharacterReader(const unsigned char* data, size_t size, int form, unsigned codePage,
                                    const CCodePages& codePages)
     : m_data(data), m_size(size), m_form(form), m_codePage(codePage), m_codePages(codePages) {
-    for (int b = 0; b < 256; ++b)
-        m_leadByte[b] = IsLeadByte(codePage, static_cast<unsigned char>(b));
     if (form != kFormMultibyte)
         m_bmpCache.assign(0x10000, 0);
     if (form == kFormUtf16 && size >= 2 && data[0] == 0xFF && data[1] == 0xFE)
@@ -82,8 +80,8 @@ TextChar CCharacterReader::NextUnicode() {
     return Unpacked(Converted(codePoint));
 }
 
-TextChar CCharacterReader::CopyOrdinaryUnicodeRun(std::string& out, size_t limit, const bool* ordinarySingle,
-                                                  const std::bitset<0x10000>& specialDouble, bool& copiedDouble) {
+TextChar CCharacterReader::CopyOrdinaryUnicodeRun(std::string& out, size_t limit, const OrdinaryCharacters& ordinary,
+                                                  bool& copiedDouble) {
     uint32_t last = 0;
     while (out.size() < limit) {
         size_t before = m_pos;
@@ -95,7 +93,7 @@ TextChar CCharacterReader::CopyOrdinaryUnicodeRun(std::string& out, size_t limit
         }
         uint32_t converted = Converted(codePoint);
         if ((converted >> 16) == 2) {
-            if (specialDouble[converted & 0xFFFF]) {
+            if (ordinary.specialDouble[converted & 0xFFFF]) {
                 m_pos = before;
                 break;
             }
@@ -104,7 +102,7 @@ TextChar CCharacterReader::CopyOrdinaryUnicodeRun(std::string& out, size_t limit
             copiedDouble = true;
             m_lineLength += 2;
         } else {
-            if (!ordinarySingle[converted & 0xFF]) {
+            if (!ordinary.single[converted & 0xFF]) {
                 m_pos = before;
                 break;
             }

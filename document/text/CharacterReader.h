@@ -31,6 +31,28 @@ struct TextChar {
     }
 };
 
+// The characters no segmentation rule looks at, which the fast path copies in bulk.
+struct OrdinaryCharacters {
+    bool single[256] = {};
+    std::bitset<0x10000> specialDouble;  // the double-byte codes that are not ordinary
+    // Per byte: 0 for no lead byte of the code page, 1 for one whose pairs are all ordinary, 2 else.
+    unsigned char lead[256] = {};
+
+    void NoteLeadBytes(unsigned codePage) {
+        for (int b = 0; b < 256; ++b)
+            lead[b] = IsLeadByte(codePage, static_cast<unsigned char>(b)) ? 1 : 0;
+    }
+    // After NoteLeadBytes.
+    void NoteSpecial(uint16_t code) {
+        specialDouble[code] = true;
+        if (lead[code >> 8])
+            lead[code >> 8] = 2;
+    }
+    bool IsOrdinary(const TextChar& c) const {
+        return c.kind == kCharSingle ? single[c.bytes[0]] : c.kind == kCharDouble && !specialDouble[c.Code()];
+    }
+};
+
 // Character forms of a text file.
 enum TextForm { kFormMultibyte = 0, kFormUtf16 = 1, kFormUtf8 = 2 };
 
@@ -50,37 +72,37 @@ public:
         return c;
     }
     // Copies the ordinary characters that follow into out while it holds fewer than limit bytes
-    // (a fast path for the bulk of a sentence). ordinarySingle says which
-    // single bytes are ordinary, specialDouble which double-byte codes are not.
-    // Returns the last character copied (the end kind when none) and notes double-byte ones.
-    TextChar CopyOrdinaryRun(std::string& out, size_t limit, const bool* ordinarySingle,
-                             const std::bitset<0x10000>& specialDouble, bool& copiedDouble) {
+    // (a fast path for the bulk of a sentence). Returns the last character copied (the end kind
+    // when none) and notes double-byte ones.
+    TextChar CopyOrdinaryRun(std::string& out, size_t limit, const OrdinaryCharacters& ordinary, bool& copiedDouble) {
         if (m_form != kFormMultibyte)
-            return CopyOrdinaryUnicodeRun(out, limit, ordinarySingle, specialDouble, copiedDouble);
+            return CopyOrdinaryUnicodeRun(out, limit, ordinary, copiedDouble);
         TextChar last;
         const size_t start = out.size();
         if (start >= limit)
             return last;
         size_t pos = m_pos;
-        size_t lastStart = m_size;
+        bool lastDouble = false, anyDouble = false;
         const size_t stop = m_size - m_pos > limit - start ? m_pos + (limit - start) : m_size;
         while (pos < stop) {
             unsigned char b = m_data[pos];
-            if (m_leadByte[b]) {
-                if (pos + 1 >= m_size || specialDouble[size_t(b << 8 | m_data[pos + 1])])
+            unsigned char lead = ordinary.lead[b];
+            if (lead) {
+                if (pos + 1 >= m_size || (lead == 2 && ordinary.specialDouble[size_t(b << 8 | m_data[pos + 1])]))
                     break;
-                copiedDouble = true;
-                lastStart = pos;
+                lastDouble = anyDouble = true;
                 pos += 2;
             } else {
-                if (!ordinarySingle[b])
+                if (!ordinary.single[b])
                     break;
-                lastStart = pos;
+                lastDouble = false;
                 pos += 1;
             }
         }
-        if (lastStart == m_size)
+        if (pos == m_pos)
             return last;
+        copiedDouble = copiedDouble || anyDouble;
+        const size_t lastStart = pos - (lastDouble ? 2 : 1);
         out.append(reinterpret_cast<const char*>(m_data + m_pos), pos - m_pos);
         m_lineLength += int(pos - m_pos);
         last.kind = pos - lastStart == 2 ? kCharDouble : kCharSingle;
@@ -117,8 +139,8 @@ private:
         return c;
     }
     TextChar NextUnicode();
-    TextChar CopyOrdinaryUnicodeRun(std::string& out, size_t limit, const bool* ordinarySingle,
-                                    const std::bitset<0x10000>& specialDouble, bool& copiedDouble);
+    TextChar CopyOrdinaryUnicodeRun(std::string& out, size_t limit, const OrdinaryCharacters& ordinary,
+                                    bool& copiedDouble);
     // Code point of the next Unicode character, or -1 at the end.
     long NextCodePoint() {
         // Most characters of a UTF-8 text are ASCII or three bytes long.
@@ -162,7 +184,6 @@ private:
     const CCodePages& m_codePages;
     int m_lineLength = 0;
     int m_previousLineLength = 0;
-    bool m_leadByte[256];
     // Converted form of each character of the Basic Multilingual Plane, filled as met:
     // 0 = not yet converted, else length (1 or 2) in bits 16-17 and the bytes below.
     std::vector<uint32_t> m_bmpCache;

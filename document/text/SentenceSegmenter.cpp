@@ -24,8 +24,7 @@ private:
     void Read() { m_cur = m_reader.Next(); }
     void BuildOrdinaryTables();
     bool IsOrdinary(const TextChar& c) const {
-        return c.kind == kCharSingle ? m_ordinarySingle[c.bytes[0]]
-                                     : c.kind == kCharDouble && !m_specialDouble[c.Code()];
+        return m_ordinary.IsOrdinary(c);
     }
     void CollectSeparator(std::string& separator);
     void CollectSentence(std::string& sentence);
@@ -75,25 +74,24 @@ private:
     TextChar m_like;  // the character a TakeWhile run repeats
     bool m_pendingParagraph = false;
     bool m_needsCleaning = false;
-    // Characters no rule looks at, which the fast path copies in bulk.
-    bool m_ordinarySingle[256] = {};
-    std::bitset<0x10000> m_specialDouble;
+    OrdinaryCharacters m_ordinary;
 };
 
 void CSegmenter::BuildOrdinaryTables() {
+    m_ordinary.NoteLeadBytes(m_codePage);
     for (int b = 0x21; b < 0x80; ++b)
-        m_ordinarySingle[b] = true;
+        m_ordinary.single[b] = true;
     // Only the marks a rule of these values looks at leave the fast path; the closing parenthesis
     // and quote matter only right after a mark, which the character-by-character way reads.
-    m_ordinarySingle['.'] = false;
-    m_ordinarySingle['?'] = !m_v.questionMark;
-    m_ordinarySingle['!'] = !m_v.exclamationMark;
-    m_ordinarySingle[':'] = !m_v.colonMark;
-    m_ordinarySingle[';'] = !m_v.semicolonMark;
-    m_ordinarySingle[','] = !(m_chinese && m_v.commaMark);
+    m_ordinary.single['.'] = false;
+    m_ordinary.single['?'] = !m_v.questionMark;
+    m_ordinary.single['!'] = !m_v.exclamationMark;
+    m_ordinary.single[':'] = !m_v.colonMark;
+    m_ordinary.single[';'] = !m_v.semicolonMark;
+    m_ordinary.single[','] = !(m_chinese && m_v.commaMark);
     // Half-width katakana; the half-width full stop A1 is an end mark.
     for (int b = 0xA2; b <= 0xDF; ++b)
-        m_ordinarySingle[b] = !IsLeadByte(m_codePage, static_cast<unsigned char>(b));
+        m_ordinary.single[b] = !IsLeadByte(m_codePage, static_cast<unsigned char>(b));
     const uint16_t codes[] = {m_p.fullWidthBlank,
                               m_p.fullWidthPeriod,
                               m_p.fullStop,
@@ -108,9 +106,9 @@ void CSegmenter::BuildOrdinaryTables() {
                               0x8144};
     for (uint16_t code : codes)
         if (code)
-            m_specialDouble[code] = true;
+            m_ordinary.NoteSpecial(code);
     for (uint16_t digit = 0x824F; digit <= 0x8258; ++digit)
-        m_specialDouble[digit] = true;
+        m_ordinary.NoteSpecial(digit);
 }
 
 bool CSegmenter::Same(const TextChar& c) const {
@@ -197,6 +195,26 @@ void CSegmenter::CollectSentence(std::string& s) {
     bool asciiBlankBefore = false;
     bool fullWidthBlankOpen = false;
     while (s.size() < kMaxSegmentBytes) {
+        if (IsOrdinary(m_cur)) {
+            // The bulk of a sentence: copy the run of ordinary characters at once. No rule below
+            // looks at an ordinary character, so they come first.
+            bool copiedDouble = m_cur.kind == kCharDouble;
+            m_last = m_cur;
+            m_cur.AppendTo(s);
+            TextChar last = m_reader.CopyOrdinaryRun(s, kMaxSegmentBytes, m_ordinary, copiedDouble);
+            if (!last.IsEnd())
+                m_last = last;
+            asciiBlankBefore = false;
+            if (copiedDouble)
+                fullWidthBlankOpen = false;
+            Read();
+            if (EndsAtPeriodRun(m_last)) {
+                TakePeriodRun(s);
+                return;
+            }
+            continue;
+        }
+
         if (m_cur.IsEnd())
             return;
         if (m_cur.IsLineFeed()) {
@@ -278,25 +296,6 @@ void CSegmenter::CollectSentence(std::string& s) {
             }
             TakeClosingParentheses(s);
             return;
-        }
-
-        if (IsOrdinary(m_cur)) {
-            // The bulk of a sentence: copy the run of ordinary characters at once.
-            bool copiedDouble = m_cur.kind == kCharDouble;
-            m_last = m_cur;
-            m_cur.AppendTo(s);
-            TextChar last = m_reader.CopyOrdinaryRun(s, kMaxSegmentBytes, m_ordinarySingle, m_specialDouble, copiedDouble);
-            if (!last.IsEnd())
-                m_last = last;
-            asciiBlankBefore = false;
-            if (copiedDouble)
-                fullWidthBlankOpen = false;
-            Read();
-            if (EndsAtPeriodRun(m_last)) {
-                TakePeriodRun(s);
-                return;
-            }
-            continue;
         }
 
         const TextChar stored = m_cur;
