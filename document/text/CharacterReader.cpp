@@ -80,7 +80,7 @@ TextChar CCharacterReader::NextUnicode() {
     return Unpacked(Converted(codePoint));
 }
 
-TextChar CCharacterReader::CopyOrdinaryUnicodeRun(std::string& out, size_t limit, const OrdinaryCharacters& ordinary,
+TextChar CCharacterReader::CopyOrdinaryUnicodeRun(CSentenceBuffer& out, size_t limit, const OrdinaryCharacters& ordinary,
                                                   bool& copiedDouble) {
     uint32_t last = 0;
     while (out.size() < limit) {
@@ -106,7 +106,7 @@ TextChar CCharacterReader::CopyOrdinaryUnicodeRun(std::string& out, size_t limit
                 m_pos = before;
                 break;
             }
-            out += char(converted & 0xFF);
+            out.push_back(char(converted & 0xFF));
             m_lineLength += 1;
         }
         last = converted;

@@ -6,6 +6,7 @@
 
 #include <bitset>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,8 @@ struct TextChar {
     bool IsDouble(uint16_t code) const { return kind == kCharDouble && Code() == code; }
     uint16_t Code() const { return uint16_t(bytes[0] << 8 | bytes[1]); }
     int Length() const { return kind == kCharDouble ? 2 : kind == kCharSingle ? 1 : 0; }
-    void AppendTo(std::string& text) const {
+    template <typename Text>
+    void AppendTo(Text& text) const {
         if (kind == kCharSingle) {
             text.push_back(char(bytes[0]));
         } else if (kind == kCharDouble) {
@@ -53,6 +55,30 @@ struct OrdinaryCharacters {
     }
 };
 
+// A sentence while it is read. Segmentation never lets one grow much past its limit; bytes beyond
+// the room are dropped rather than written past it.
+class CSentenceBuffer {
+public:
+    size_t size() const { return m_size; }
+    const char* data() const { return m_bytes; }
+    std::string Text() const { return std::string(m_bytes, m_size); }
+    void clear() { m_size = 0; }
+    void push_back(char c) {
+        if (m_size < sizeof m_bytes)
+            m_bytes[m_size++] = c;
+    }
+    void append(const char* bytes, size_t count) {
+        if (count > sizeof m_bytes - m_size)
+            count = sizeof m_bytes - m_size;
+        std::memcpy(m_bytes + m_size, bytes, count);
+        m_size += count;
+    }
+
+private:
+    char m_bytes[1024];
+    size_t m_size = 0;
+};
+
 // Character forms of a text file.
 enum TextForm { kFormMultibyte = 0, kFormUtf16 = 1, kFormUtf8 = 2 };
 
@@ -74,7 +100,7 @@ public:
     // Copies the ordinary characters that follow into out while it holds fewer than limit bytes
     // (a fast path for the bulk of a sentence). Returns the last character copied (the end kind
     // when none) and notes double-byte ones.
-    TextChar CopyOrdinaryRun(std::string& out, size_t limit, const OrdinaryCharacters& ordinary, bool& copiedDouble) {
+    TextChar CopyOrdinaryRun(CSentenceBuffer& out, size_t limit, const OrdinaryCharacters& ordinary, bool& copiedDouble) {
         if (m_form != kFormMultibyte)
             return CopyOrdinaryUnicodeRun(out, limit, ordinary, copiedDouble);
         TextChar last;
@@ -84,7 +110,14 @@ public:
         size_t pos = m_pos;
         bool lastDouble = false, anyDouble = false;
         const size_t stop = m_size - m_pos > limit - start ? m_pos + (limit - start) : m_size;
+        // Two characters at a time while both are double-byte ones of a lead byte without marks.
+        const size_t pairStop = stop < m_size - 1 ? stop : m_size - 1;
         while (pos < stop) {
+            if (pos + 2 < pairStop && ordinary.lead[m_data[pos]] == 1 && ordinary.lead[m_data[pos + 2]] == 1) {
+                lastDouble = anyDouble = true;
+                pos += 4;
+                continue;
+            }
             unsigned char b = m_data[pos];
             unsigned char lead = ordinary.lead[b];
             if (lead) {
@@ -139,7 +172,7 @@ private:
         return c;
     }
     TextChar NextUnicode();
-    TextChar CopyOrdinaryUnicodeRun(std::string& out, size_t limit, const OrdinaryCharacters& ordinary,
+    TextChar CopyOrdinaryUnicodeRun(CSentenceBuffer& out, size_t limit, const OrdinaryCharacters& ordinary,
                                     bool& copiedDouble);
     // Code point of the next Unicode character, or -1 at the end.
     long NextCodePoint() {

@@ -27,9 +27,9 @@ private:
         return m_ordinary.IsOrdinary(c);
     }
     void CollectSeparator(std::string& separator);
-    void CollectSentence(std::string& sentence);
+    void CollectSentence(CSentenceBuffer& sentence);
     // Stores the current character, reads the next one.
-    void Take(std::string& sentence) {
+    void Take(CSentenceBuffer& sentence) {
         // Only blanks and a lead byte left alone at the end give the blank cleaning work.
         m_needsCleaning = m_needsCleaning || IsBlank(m_cur) ||
                           (m_cur.kind == kCharSingle && IsLeadByte(m_codePage, m_cur.bytes[0]));
@@ -37,9 +37,9 @@ private:
         m_cur.AppendTo(sentence);
         Read();
     }
-    void TakeWhile(std::string& sentence, bool (CSegmenter::*test)(const TextChar&) const, const TextChar& like);
+    void TakeWhile(CSentenceBuffer& sentence, bool (CSegmenter::*test)(const TextChar&) const, const TextChar& like);
     // One ")" and then one "）", when they follow.
-    void TakeClosingParentheses(std::string& sentence) {
+    void TakeClosingParentheses(CSentenceBuffer& sentence) {
         if (m_cur.IsSingle(')') && sentence.size() < kMaxSegmentBytes)
             Take(sentence);
         if (m_cur.IsDouble(m_p.closingParen) && sentence.size() < kMaxSegmentBytes)
@@ -50,7 +50,7 @@ private:
         return m_v.periodOnly == 1 && !IsDigitOrDot(stored) &&
                (m_cur.IsSingle('.') || m_cur.IsDouble(m_p.fullWidthPeriod));
     }
-    void TakePeriodRun(std::string& sentence) {
+    void TakePeriodRun(CSentenceBuffer& sentence) {
         TakeWhile(sentence, &CSegmenter::Same, m_cur);
         TakeClosingParentheses(sentence);
     }
@@ -115,7 +115,7 @@ bool CSegmenter::Same(const TextChar& c) const {
     return c.kind == m_like.kind && c.Code() == m_like.Code() && c.bytes[0] == m_like.bytes[0];
 }
 
-void CSegmenter::TakeWhile(std::string& sentence, bool (CSegmenter::*test)(const TextChar&) const,
+void CSegmenter::TakeWhile(CSentenceBuffer& sentence, bool (CSegmenter::*test)(const TextChar&) const,
                            const TextChar& like) {
     m_like = like;
     while (sentence.size() < kMaxSegmentBytes && (this->*test)(m_cur))
@@ -161,8 +161,10 @@ int CSegmenter::EndMarkClass(const TextChar& c) const {
 
 void CSegmenter::CollectSeparator(std::string& separator) {
     for (;;) {
+        // Byte by byte: the separators are short, and most are one line break.
         if (m_pendingParagraph) {
-            separator += "\r\n";
+            separator.push_back('\r');
+            separator.push_back('\n');
             m_pendingParagraph = false;
             continue;
         }
@@ -184,13 +186,16 @@ void CSegmenter::CollectSeparator(std::string& separator) {
             return;
         }
         // Blank lines beyond what a separator holds are dropped; the text goes on.
-        if (separator.size() + length <= kMaxSegmentBytes)
-            separator.append(piece, length);
+        if (separator.size() + length <= kMaxSegmentBytes) {
+            separator.push_back(piece[0]);
+            if (length == 2)
+                separator.push_back(piece[1]);
+        }
         Read();
     }
 }
 
-void CSegmenter::CollectSentence(std::string& s) {
+void CSegmenter::CollectSentence(CSentenceBuffer& s) {
     m_last = TextChar();
     bool asciiBlankBefore = false;
     bool fullWidthBlankOpen = false;
@@ -324,8 +329,7 @@ SegmentationResult CSegmenter::Run() {
         return result;
     }
     // Sentences are gathered in one buffer and stored at their own size.
-    std::string sentence;
-    sentence.reserve(kMaxSegmentBytes + 2);
+    CSentenceBuffer sentence;
     result.segments.reserve(std::min(size_t(kMaxReadSentences), m_sizeHint / 32 + 1));
     while (result.segments.size() < size_t(kMaxReadSentences)) {
         result.segments.emplace_back();
@@ -335,11 +339,11 @@ SegmentationResult CSegmenter::Run() {
         m_needsCleaning = false;
         CollectSentence(sentence);
         if (!m_needsCleaning)
-            segment.sentence.assign(sentence);
+            segment.sentence = std::string(sentence.data(), sentence.size());
         else if (m_chinese)
-            segment.sentence = CleanChineseBlanks(sentence, m_codePage, m_v.spaceCutFlag, m_v.spaceCutLength);
+            segment.sentence = CleanChineseBlanks(sentence.Text(), m_codePage, m_v.spaceCutFlag, m_v.spaceCutLength);
         else
-            segment.sentence = CleanJapaneseBlanks(sentence);
+            segment.sentence = CleanJapaneseBlanks(sentence.Text());
         if (segment.sentence.empty()) {
             result.segments.pop_back();
             break;
