@@ -4,6 +4,8 @@
 CCharacterReader::CCharacterReader(const unsigned char* data, size_t size, int form, unsigned codePage,
                                    const CCodePages& codePages)
     : m_data(data), m_size(size), m_form(form), m_codePage(codePage), m_codePages(codePages) {
+    for (int b = 0; b < 256; ++b)
+        m_leadByte[b] = IsLeadByte(codePage, static_cast<unsigned char>(b));
     if (form != kFormMultibyte)
         m_bmpCache.assign(0x10000, 0);
     if (form == kFormUtf16 && size >= 2 && data[0] == 0xFF && data[1] == 0xFE)

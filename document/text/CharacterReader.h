@@ -163,7 +163,7 @@ private:
         }
         c.bytes[0] = first;
         // A lead byte with nothing after it stays a single byte.
-        if (IsLeadByte(m_codePage, first) && m_pos < m_size) {
+        if (m_leadByte[first] && m_pos < m_size) {
             c.bytes[1] = m_data[m_pos++];
             c.kind = kCharDouble;
         } else {
@@ -217,6 +217,7 @@ private:
     const CCodePages& m_codePages;
     int m_lineLength = 0;
     int m_previousLineLength = 0;
+    bool m_leadByte[256];
     // Converted form of each character of the Basic Multilingual Plane, filled as met:
     // 0 = not yet converted, else length (1 or 2) in bits 16-17 and the bytes below.
     std::vector<uint32_t> m_bmpCache;

@@ -31,13 +31,17 @@ private:
     // Stores the current character, reads the next one.
     void Take(CSentenceBuffer& sentence) {
         // Only blanks and a lead byte left alone at the end give the blank cleaning work.
-        m_needsCleaning = m_needsCleaning || IsBlank(m_cur) ||
-                          (m_cur.kind == kCharSingle && IsLeadByte(m_codePage, m_cur.bytes[0]));
+        m_needsCleaning = m_needsCleaning ||
+                          (m_cur.kind == kCharSingle ? m_cleaningSingle[m_cur.bytes[0]] : IsBlank(m_cur));
         m_last = m_cur;
         m_cur.AppendTo(sentence);
         Read();
     }
-    void TakeWhile(CSentenceBuffer& sentence, bool (CSegmenter::*test)(const TextChar&) const, const TextChar& like);
+    // Takes the characters that repeat like.
+    void TakeRun(CSentenceBuffer& sentence, const TextChar like) {
+        while (sentence.size() < kMaxSegmentBytes && Same(m_cur, like))
+            Take(sentence);
+    }
     // One ")" and then one "）", when they follow.
     void TakeClosingParentheses(CSentenceBuffer& sentence) {
         if (m_cur.IsSingle(')') && sentence.size() < kMaxSegmentBytes)
@@ -51,10 +55,12 @@ private:
                (m_cur.IsSingle('.') || m_cur.IsDouble(m_p.fullWidthPeriod));
     }
     void TakePeriodRun(CSentenceBuffer& sentence) {
-        TakeWhile(sentence, &CSegmenter::Same, m_cur);
+        TakeRun(sentence, m_cur);
         TakeClosingParentheses(sentence);
     }
-    bool Same(const TextChar& c) const;
+    static bool Same(const TextChar& c, const TextChar& like) {
+        return c.kind == like.kind && c.Code() == like.Code() && c.bytes[0] == like.bytes[0];
+    }
     int EndMarkClass(const TextChar& c) const;
     static bool IsDigit(const TextChar& c) {
         return (c.kind == kCharSingle && c.bytes[0] >= '0' && c.bytes[0] <= '9') ||
@@ -71,14 +77,16 @@ private:
     const SegmentationValues& m_v;
     TextChar m_cur;
     TextChar m_last;
-    TextChar m_like;  // the character a TakeWhile run repeats
     bool m_pendingParagraph = false;
     bool m_needsCleaning = false;
     OrdinaryCharacters m_ordinary;
+    bool m_cleaningSingle[256] = {};  // the blank and the lead bytes
 };
 
 void CSegmenter::BuildOrdinaryTables() {
     m_ordinary.NoteLeadBytes(m_codePage);
+    for (int b = 0; b < 256; ++b)
+        m_cleaningSingle[b] = b == ' ' || IsLeadByte(m_codePage, static_cast<unsigned char>(b));
     for (int b = 0x21; b < 0x80; ++b)
         m_ordinary.single[b] = true;
     // Only the marks a rule of these values looks at leave the fast path; the closing parenthesis
@@ -109,17 +117,6 @@ void CSegmenter::BuildOrdinaryTables() {
             m_ordinary.NoteSpecial(code);
     for (uint16_t digit = 0x824F; digit <= 0x8258; ++digit)
         m_ordinary.NoteSpecial(digit);
-}
-
-bool CSegmenter::Same(const TextChar& c) const {
-    return c.kind == m_like.kind && c.Code() == m_like.Code() && c.bytes[0] == m_like.bytes[0];
-}
-
-void CSegmenter::TakeWhile(CSentenceBuffer& sentence, bool (CSegmenter::*test)(const TextChar&) const,
-                           const TextChar& like) {
-    m_like = like;
-    while (sentence.size() < kMaxSegmentBytes && (this->*test)(m_cur))
-        Take(sentence);
 }
 
 int CSegmenter::EndMarkClass(const TextChar& c) const {
@@ -257,7 +254,7 @@ void CSegmenter::CollectSentence(CSentenceBuffer& s) {
             return;
         }
         if (m_chinese && m_v.dashMark && m_p.ruleDash && m_cur.IsDouble(m_p.ruleDash) && !IsDigit(before)) {
-            TakeWhile(s, &CSegmenter::Same, m_cur);
+            TakeRun(s, m_cur);
             return;
         }
         if (int mark = EndMarkClass(m_cur)) {
@@ -268,7 +265,7 @@ void CSegmenter::CollectSentence(CSentenceBuffer& s) {
                 like.kind = single ? kCharSingle : kCharDouble;
                 like.bytes[0] = single ? static_cast<unsigned char>(single) : static_cast<unsigned char>(code >> 8);
                 like.bytes[1] = single ? 0 : static_cast<unsigned char>(code & 0xFF);
-                TakeWhile(s, &CSegmenter::Same, like);
+                TakeRun(s, like);
             };
             switch (mark) {
             case 2: takeRun('.', 0); break;
@@ -290,7 +287,7 @@ void CSegmenter::CollectSentence(CSentenceBuffer& s) {
             case 6:
             case 7:
                 if (m_chinese)
-                    TakeWhile(s, &CSegmenter::Same, markChar);
+                    TakeRun(s, markChar);
                 break;
             case 1:
                 if (m_chinese && m_p.closingQuote && m_cur.IsDouble(m_p.closingQuote) && s.size() < kMaxSegmentBytes) {
