@@ -13,7 +13,7 @@
 enum ReadCharKind { kCharEnd = -1, kCharLineFeed = 0, kCharSingle = 1, kCharDouble = 2 };
 
 struct TextChar {
-    int kind = kCharEnd;
+    signed char kind = kCharEnd;  // a ReadCharKind; small, so that a character fits a register
     unsigned char bytes[2] = {0, 0};
 
     bool IsEnd() const { return kind == kCharEnd; }
