@@ -61,16 +61,21 @@ TextReadOutcome ReadTextFile(const FileBytes& file, const TextReadRequest& reque
         outcome.scriptChangeNeeded = (codePage == kCodePageTraditional) != (request.chineseScript == 1);
     int form = request.inputIndex == 0 ? FormOfCode(outcome.textCode) : outcome.unicodeForm;
 
-    std::string text(reinterpret_cast<const char*>(file.data()) + skip, file.size() - skip);
+    static const unsigned char kNoText = 0;
+    const unsigned char* data = file.empty() ? &kNoText : file.data() + skip;
+    size_t size = file.size() - skip;
+    std::string hanvellText;
     if (form == kFormMultibyte && (outcome.textCode & kTextHanvell) && chinese) {
         // Hanvell codes are turned into GB2312 or Big5 character by character before reading.
-        text = codePage == kCodePageTraditional ? TraditionalHanvellTextToBig5(tables, text.c_str())
-                                                : SimplifiedHanvellTextToGb(text.c_str());
+        std::string text(reinterpret_cast<const char*>(data), size);
+        hanvellText = codePage == kCodePageTraditional ? TraditionalHanvellTextToBig5(tables, text.c_str())
+                                                       : SimplifiedHanvellTextToGb(text.c_str());
+        data = reinterpret_cast<const unsigned char*>(hanvellText.data());
+        size = hanvellText.size();
     }
 
     SegmentationValues values = CurrentSegmentation(outcome.direction, request.japaneseValues, request.chineseValues);
-    SegmentationResult result = SegmentText(reinterpret_cast<const unsigned char*>(text.data()), text.size(), form,
-                                            codePage, outcome.direction, values, codePages);
+    SegmentationResult result = SegmentText(data, size, form, codePage, outcome.direction, values, codePages);
     outcome.end = result.end;
     if (result.end == SegmentationEnd::BilingualFile)
         return outcome;

@@ -4,6 +4,8 @@
 CCharacterReader::CCharacterReader(const unsigned char* data, size_t size, int form, unsigned codePage,
                                    const CCodePages& codePages)
     : m_data(data), m_size(size), m_form(form), m_codePage(codePage), m_codePages(codePages) {
+    for (int b = 0; b < 256; ++b)
+        m_leadByte[b] = IsLeadByte(codePage, static_cast<unsigned char>(b));
     if (form != kFormMultibyte)
         m_bmpCache.assign(0x10000, 0);
     if (form == kFormUtf16 && size >= 2 && data[0] == 0xFF && data[1] == 0xFE)
@@ -12,7 +14,7 @@ CCharacterReader::CCharacterReader(const unsigned char* data, size_t size, int f
         m_pos = 3;
 }
 
-long CCharacterReader::NextCodePoint() {
+long CCharacterReader::NextCodePointSlowly() {
     if (m_form == kFormUtf16) {
         if (m_pos + 1 >= m_size)
             return -1;
@@ -44,37 +46,25 @@ long CCharacterReader::NextCodePoint() {
     return codePoint > 0x10FFFF ? 0xFFFD : codePoint;
 }
 
-TextChar CCharacterReader::FromCodePoint(long codePoint) {
-    TextChar c;
-    uint32_t converted = codePoint < 0x10000 ? m_bmpCache[size_t(codePoint)] : 0;
-    if (!converted) {
-        std::u16string unit;
-        if (codePoint >= 0x10000) {
-            unit += char16_t(0xD800 + ((codePoint - 0x10000) >> 10));
-            unit += char16_t(0xDC00 + ((codePoint - 0x10000) & 0x3FF));
-        } else {
-            unit += char16_t(codePoint);
-        }
-        std::string bytes = m_codePages.FromUtf16(unit, m_codePage);
-        if (bytes.size() == 2 && IsLeadByte(m_codePage, static_cast<unsigned char>(bytes[0])))
-            converted = 2u << 16 | uint32_t(static_cast<unsigned char>(bytes[0])) << 8 |
-                        static_cast<unsigned char>(bytes[1]);
-        else if (bytes.size() == 1)
-            converted = 1u << 16 | static_cast<unsigned char>(bytes[0]);
-        else
-            converted = 1u << 16 | '?';
-        if (codePoint < 0x10000)
-            m_bmpCache[size_t(codePoint)] = converted;
-    }
-    if ((converted >> 16) == 2) {
-        c.kind = kCharDouble;
-        c.bytes[0] = (converted >> 8) & 0xFF;
-        c.bytes[1] = converted & 0xFF;
+uint32_t CCharacterReader::Convert(long codePoint) {
+    std::u16string unit;
+    if (codePoint >= 0x10000) {
+        unit += char16_t(0xD800 + ((codePoint - 0x10000) >> 10));
+        unit += char16_t(0xDC00 + ((codePoint - 0x10000) & 0x3FF));
     } else {
-        c.kind = kCharSingle;
-        c.bytes[0] = converted & 0xFF;
+        unit += char16_t(codePoint);
     }
-    return c;
+    std::string bytes = m_codePages.FromUtf16(unit, m_codePage);
+    uint32_t converted;
+    if (bytes.size() == 2 && IsLeadByte(m_codePage, static_cast<unsigned char>(bytes[0])))
+        converted = 2u << 16 | uint32_t(static_cast<unsigned char>(bytes[0])) << 8 | static_cast<unsigned char>(bytes[1]);
+    else if (bytes.size() == 1)
+        converted = 1u << 16 | static_cast<unsigned char>(bytes[0]);
+    else
+        converted = 1u << 16 | '?';
+    if (codePoint < 0x10000)
+        m_bmpCache[size_t(codePoint)] = converted;
+    return converted;
 }
 
 TextChar CCharacterReader::NextUnicode() {
@@ -89,18 +79,12 @@ TextChar CCharacterReader::NextUnicode() {
         c.kind = kCharLineFeed;
         return c;
     }
-    if (codePoint < 0x80) {
-        TextChar c;
-        c.kind = kCharSingle;
-        c.bytes[0] = static_cast<unsigned char>(codePoint);
-        return c;
-    }
-    return FromCodePoint(codePoint);
+    return Unpacked(Converted(codePoint));
 }
 
-TextChar CCharacterReader::CopyOrdinaryUnicodeRun(std::string& out, size_t limit, const bool* ordinarySingle,
-                                                  const std::bitset<0x10000>& specialDouble, bool& copiedDouble) {
-    TextChar last;
+TextChar CCharacterReader::CopyOrdinaryUnicodeRun(CSentenceBuffer& out, size_t limit, const OrdinaryCharacters& ordinary,
+                                                  bool& copiedDouble) {
+    uint32_t last = 0;
     while (out.size() < limit) {
         size_t before = m_pos;
         long codePoint = NextCodePoint();
@@ -109,26 +93,25 @@ TextChar CCharacterReader::CopyOrdinaryUnicodeRun(std::string& out, size_t limit
             m_pos = before;
             break;
         }
-        TextChar c;
-        if (codePoint < 0x80) {
-            c.kind = kCharSingle;
-            c.bytes[0] = static_cast<unsigned char>(codePoint);
-        } else {
-            c = FromCodePoint(codePoint);
-        }
-        bool ordinary = c.kind == kCharDouble ? !specialDouble[size_t(c.bytes[0] << 8 | c.bytes[1])]
-                                              : ordinarySingle[c.bytes[0]];
-        if (!ordinary) {
-            m_pos = before;
-            break;
-        }
-        out += char(c.bytes[0]);
-        if (c.kind == kCharDouble) {
-            out += char(c.bytes[1]);
+        uint32_t converted = Converted(codePoint);
+        if ((converted >> 16) == 2) {
+            if (ordinary.specialDouble[converted & 0xFFFF]) {
+                m_pos = before;
+                break;
+            }
+            char pair[2] = {char((converted >> 8) & 0xFF), char(converted & 0xFF)};
+            out.append(pair, 2);
             copiedDouble = true;
+            m_lineLength += 2;
+        } else {
+            if (!ordinary.single[converted & 0xFF]) {
+                m_pos = before;
+                break;
+            }
+            out.push_back(char(converted & 0xFF));
+            m_lineLength += 1;
         }
-        m_lineLength += c.Length();
-        last = c;
+        last = converted;
     }
-    return last;
+    return last ? Unpacked(last) : TextChar();
 }

@@ -189,6 +189,21 @@ bool DecodeUtf8(const std::string& text, bool endIsCut, std::u16string& decoded)
     return true;
 }
 
+// The start of the conversion of a Unicode text, at least as long as a sample reads. Only the start
+// makes the sample, so a growing piece is converted first: text the code page lacks is slow to
+// convert. A piece never ends inside a surrogate pair, and its last character is left a margin.
+std::string ConvertedStart(const CCodePages& codePages, std::u16string_view text, unsigned codePage) {
+    for (size_t units = 2 * kSampleBytes; units < text.size(); units *= 4) {
+        size_t cut = units;
+        while (cut < text.size() && text[cut - 1] >= 0xD800 && text[cut - 1] < 0xDC00)
+            ++cut;
+        std::string converted = codePages.FromUtf16(text.substr(0, cut), codePage);
+        if (converted.size() > kSampleBytes + 2)
+            return converted;
+    }
+    return codePages.FromUtf16(text, codePage);
+}
+
 // The three conversions of a Unicode text, each judged by its language where it loses least.
 void EvaluateUnicode(std::u16string decoded, const CCodePages& codePages, bool hasDoubleByteRun,
                      Candidate japanese, Candidate simplified, Candidate traditional, Evaluation* evaluations) {
@@ -207,7 +222,7 @@ void EvaluateUnicode(std::u16string decoded, const CCodePages& codePages, bool h
     long least = 0;
     bool first = true;
     for (Conversion& c : conversions) {
-        std::string converted = codePages.FromUtf16(decoded, c.codePage);
+        std::string converted = ConvertedStart(codePages, decoded, c.codePage);
         c.sample = TakeSample(converted, 0, c.sampleRule);
         c.loss = long(std::count(c.sample.begin(), c.sample.end(), '?')) - decodedQuestionMarks;
         least = first ? c.loss : std::min(least, c.loss);

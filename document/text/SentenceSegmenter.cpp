@@ -4,12 +4,16 @@
 #include "BlankCleaning.h"
 #include "Punctuation.h"
 
+#include <algorithm>
+
 namespace {
 
 class CSegmenter {
 public:
-    CSegmenter(CCharacterReader& reader, unsigned codePage, TransDirection direction, const SegmentationValues& v)
-        : m_reader(reader), m_codePage(codePage), m_p(PunctuationFor(codePage)),
+    // sizeHint, the size of the text, only guides how much room is set aside.
+    CSegmenter(CCharacterReader& reader, size_t sizeHint, unsigned codePage, TransDirection direction,
+               const SegmentationValues& v)
+        : m_reader(reader), m_sizeHint(sizeHint), m_codePage(codePage), m_p(PunctuationFor(codePage)),
           m_chinese(direction == kChineseToJapanese), m_v(v) {
         BuildOrdinaryTables();
     }
@@ -20,23 +24,26 @@ private:
     void Read() { m_cur = m_reader.Next(); }
     void BuildOrdinaryTables();
     bool IsOrdinary(const TextChar& c) const {
-        return c.kind == kCharSingle ? m_ordinarySingle[c.bytes[0]]
-                                     : c.kind == kCharDouble && !m_specialDouble[c.Code()];
+        return m_ordinary.IsOrdinary(c);
     }
     void CollectSeparator(std::string& separator);
-    void CollectSentence(std::string& sentence);
+    void CollectSentence(CSentenceBuffer& sentence);
     // Stores the current character, reads the next one.
-    void Take(std::string& sentence) {
+    void Take(CSentenceBuffer& sentence) {
         // Only blanks and a lead byte left alone at the end give the blank cleaning work.
-        m_needsCleaning = m_needsCleaning || IsBlank(m_cur) ||
-                          (m_cur.kind == kCharSingle && IsLeadByte(m_codePage, m_cur.bytes[0]));
+        m_needsCleaning = m_needsCleaning ||
+                          (m_cur.kind == kCharSingle ? m_cleaningSingle[m_cur.bytes[0]] : IsBlank(m_cur));
         m_last = m_cur;
         m_cur.AppendTo(sentence);
         Read();
     }
-    void TakeWhile(std::string& sentence, bool (CSegmenter::*test)(const TextChar&) const, const TextChar& like);
+    // Takes the characters that repeat like.
+    void TakeRun(CSentenceBuffer& sentence, const TextChar like) {
+        while (sentence.size() < kMaxSegmentBytes && Same(m_cur, like))
+            Take(sentence);
+    }
     // One ")" and then one "）", when they follow.
-    void TakeClosingParentheses(std::string& sentence) {
+    void TakeClosingParentheses(CSentenceBuffer& sentence) {
         if (m_cur.IsSingle(')') && sentence.size() < kMaxSegmentBytes)
             Take(sentence);
         if (m_cur.IsDouble(m_p.closingParen) && sentence.size() < kMaxSegmentBytes)
@@ -47,11 +54,13 @@ private:
         return m_v.periodOnly == 1 && !IsDigitOrDot(stored) &&
                (m_cur.IsSingle('.') || m_cur.IsDouble(m_p.fullWidthPeriod));
     }
-    void TakePeriodRun(std::string& sentence) {
-        TakeWhile(sentence, &CSegmenter::Same, m_cur);
+    void TakePeriodRun(CSentenceBuffer& sentence) {
+        TakeRun(sentence, m_cur);
         TakeClosingParentheses(sentence);
     }
-    bool Same(const TextChar& c) const;
+    static bool Same(const TextChar& c, const TextChar& like) {
+        return c.kind == like.kind && c.Code() == like.Code() && c.bytes[0] == like.bytes[0];
+    }
     int EndMarkClass(const TextChar& c) const;
     static bool IsDigit(const TextChar& c) {
         return (c.kind == kCharSingle && c.bytes[0] >= '0' && c.bytes[0] <= '9') ||
@@ -61,49 +70,53 @@ private:
     bool IsBlank(const TextChar& c) const { return c.IsSingle(' ') || c.IsDouble(m_p.fullWidthBlank); }
 
     CCharacterReader& m_reader;
+    size_t m_sizeHint;
     unsigned m_codePage;
     const PunctuationCodes& m_p;
     bool m_chinese;
     const SegmentationValues& m_v;
     TextChar m_cur;
     TextChar m_last;
-    TextChar m_like;  // the character a TakeWhile run repeats
     bool m_pendingParagraph = false;
     bool m_needsCleaning = false;
-    // Characters no rule looks at, which the fast path copies in bulk.
-    bool m_ordinarySingle[256] = {};
-    std::bitset<0x10000> m_specialDouble;
+    OrdinaryCharacters m_ordinary;
+    bool m_cleaningSingle[256] = {};  // the blank and the lead bytes
 };
 
 void CSegmenter::BuildOrdinaryTables() {
+    m_ordinary.NoteLeadBytes(m_codePage);
+    for (int b = 0; b < 256; ++b)
+        m_cleaningSingle[b] = b == ' ' || IsLeadByte(m_codePage, static_cast<unsigned char>(b));
     for (int b = 0x21; b < 0x80; ++b)
-        m_ordinarySingle[b] = true;
-    for (unsigned char b : {'.', '?', '!', ':', ';', ',', ')'})
-        m_ordinarySingle[b] = false;
+        m_ordinary.single[b] = true;
+    // Only the marks a rule of these values looks at leave the fast path; the closing parenthesis
+    // and quote matter only right after a mark, which the character-by-character way reads.
+    m_ordinary.single['.'] = false;
+    m_ordinary.single['?'] = !m_v.questionMark;
+    m_ordinary.single['!'] = !m_v.exclamationMark;
+    m_ordinary.single[':'] = !m_v.colonMark;
+    m_ordinary.single[';'] = !m_v.semicolonMark;
+    m_ordinary.single[','] = !(m_chinese && m_v.commaMark);
     // Half-width katakana; the half-width full stop A1 is an end mark.
     for (int b = 0xA2; b <= 0xDF; ++b)
-        m_ordinarySingle[b] = !IsLeadByte(m_codePage, static_cast<unsigned char>(b));
-    // Every punctuation code the rules know, and the full-width digits.
-    const uint16_t codes[] = {m_p.fullWidthBlank, m_p.fullWidthPeriod, m_p.fullStop,    m_p.question,
-                              m_p.exclamation,    m_p.colon,           m_p.comma,       m_p.semicolon,
-                              m_p.ellipsis,       m_p.endMarkDash,     m_p.ruleDash,    m_p.closingParen,
-                              m_p.closingQuote,   0x8144};
+        m_ordinary.single[b] = !IsLeadByte(m_codePage, static_cast<unsigned char>(b));
+    const uint16_t codes[] = {m_p.fullWidthBlank,
+                              m_p.fullWidthPeriod,
+                              m_p.fullStop,
+                              m_v.questionMark ? m_p.question : uint16_t(0),
+                              m_v.exclamationMark ? m_p.exclamation : uint16_t(0),
+                              m_v.colonMark ? m_p.colon : uint16_t(0),
+                              m_chinese && m_v.commaMark ? m_p.comma : uint16_t(0),
+                              m_v.semicolonMark ? m_p.semicolon : uint16_t(0),
+                              m_chinese && m_v.omitMark ? m_p.ellipsis : uint16_t(0),
+                              m_chinese && m_v.dashMark ? m_p.endMarkDash : uint16_t(0),
+                              m_chinese && m_v.dashMark ? m_p.ruleDash : uint16_t(0),
+                              0x8144};
     for (uint16_t code : codes)
         if (code)
-            m_specialDouble[code] = true;
+            m_ordinary.NoteSpecial(code);
     for (uint16_t digit = 0x824F; digit <= 0x8258; ++digit)
-        m_specialDouble[digit] = true;
-}
-
-bool CSegmenter::Same(const TextChar& c) const {
-    return c.kind == m_like.kind && c.Code() == m_like.Code() && c.bytes[0] == m_like.bytes[0];
-}
-
-void CSegmenter::TakeWhile(std::string& sentence, bool (CSegmenter::*test)(const TextChar&) const,
-                           const TextChar& like) {
-    m_like = like;
-    while (sentence.size() < kMaxSegmentBytes && (this->*test)(m_cur))
-        Take(sentence);
+        m_ordinary.NoteSpecial(digit);
 }
 
 int CSegmenter::EndMarkClass(const TextChar& c) const {
@@ -145,35 +158,65 @@ int CSegmenter::EndMarkClass(const TextChar& c) const {
 
 void CSegmenter::CollectSeparator(std::string& separator) {
     for (;;) {
+        // Byte by byte: the separators are short, and most are one line break.
         if (m_pendingParagraph) {
-            separator += "\r\n";
+            separator.push_back('\r');
+            separator.push_back('\n');
             m_pendingParagraph = false;
             continue;
         }
         if (m_cur.IsEnd())
             return;
-        std::string piece;
-        if (m_cur.IsLineFeed())
-            piece = "\r\n";
-        else if (m_cur.kind == kCharSingle && m_cur.bytes[0] <= 0x20)
+        char piece[2];
+        size_t length = 2;
+        if (m_cur.IsLineFeed()) {
+            piece[0] = '\r';
+            piece[1] = '\n';
+        } else if (m_cur.kind == kCharSingle && m_cur.bytes[0] <= 0x20) {
             // A zero byte would end the separator in a bilingual file; it is kept as a blank.
-            piece = m_cur.bytes[0] == 0 ? std::string(" ") : std::string(1, char(m_cur.bytes[0]));
-        else if (m_cur.IsDouble(m_p.fullWidthBlank))
-            m_cur.AppendTo(piece);
-        else
+            piece[0] = m_cur.bytes[0] == 0 ? ' ' : char(m_cur.bytes[0]);
+            length = 1;
+        } else if (m_cur.IsDouble(m_p.fullWidthBlank)) {
+            piece[0] = char(m_cur.bytes[0]);
+            piece[1] = char(m_cur.bytes[1]);
+        } else {
             return;
+        }
         // Blank lines beyond what a separator holds are dropped; the text goes on.
-        if (separator.size() + piece.size() <= kMaxSegmentBytes)
-            separator += piece;
+        if (separator.size() + length <= kMaxSegmentBytes) {
+            separator.push_back(piece[0]);
+            if (length == 2)
+                separator.push_back(piece[1]);
+        }
         Read();
     }
 }
 
-void CSegmenter::CollectSentence(std::string& s) {
+void CSegmenter::CollectSentence(CSentenceBuffer& s) {
     m_last = TextChar();
     bool asciiBlankBefore = false;
     bool fullWidthBlankOpen = false;
     while (s.size() < kMaxSegmentBytes) {
+        if (IsOrdinary(m_cur)) {
+            // The bulk of a sentence: copy the run of ordinary characters at once. No rule below
+            // looks at an ordinary character, so they come first.
+            bool copiedDouble = m_cur.kind == kCharDouble;
+            m_last = m_cur;
+            m_cur.AppendTo(s);
+            TextChar last = m_reader.CopyOrdinaryRun(s, kMaxSegmentBytes, m_ordinary, copiedDouble);
+            if (!last.IsEnd())
+                m_last = last;
+            asciiBlankBefore = false;
+            if (copiedDouble)
+                fullWidthBlankOpen = false;
+            Read();
+            if (EndsAtPeriodRun(m_last)) {
+                TakePeriodRun(s);
+                return;
+            }
+            continue;
+        }
+
         if (m_cur.IsEnd())
             return;
         if (m_cur.IsLineFeed()) {
@@ -211,7 +254,7 @@ void CSegmenter::CollectSentence(std::string& s) {
             return;
         }
         if (m_chinese && m_v.dashMark && m_p.ruleDash && m_cur.IsDouble(m_p.ruleDash) && !IsDigit(before)) {
-            TakeWhile(s, &CSegmenter::Same, m_cur);
+            TakeRun(s, m_cur);
             return;
         }
         if (int mark = EndMarkClass(m_cur)) {
@@ -222,7 +265,7 @@ void CSegmenter::CollectSentence(std::string& s) {
                 like.kind = single ? kCharSingle : kCharDouble;
                 like.bytes[0] = single ? static_cast<unsigned char>(single) : static_cast<unsigned char>(code >> 8);
                 like.bytes[1] = single ? 0 : static_cast<unsigned char>(code & 0xFF);
-                TakeWhile(s, &CSegmenter::Same, like);
+                TakeRun(s, like);
             };
             switch (mark) {
             case 2: takeRun('.', 0); break;
@@ -244,7 +287,7 @@ void CSegmenter::CollectSentence(std::string& s) {
             case 6:
             case 7:
                 if (m_chinese)
-                    TakeWhile(s, &CSegmenter::Same, markChar);
+                    TakeRun(s, markChar);
                 break;
             case 1:
                 if (m_chinese && m_p.closingQuote && m_cur.IsDouble(m_p.closingQuote) && s.size() < kMaxSegmentBytes) {
@@ -255,25 +298,6 @@ void CSegmenter::CollectSentence(std::string& s) {
             }
             TakeClosingParentheses(s);
             return;
-        }
-
-        if (IsOrdinary(m_cur)) {
-            // The bulk of a sentence: copy the run of ordinary characters at once.
-            bool copiedDouble = m_cur.kind == kCharDouble;
-            m_last = m_cur;
-            m_cur.AppendTo(s);
-            TextChar last = m_reader.CopyOrdinaryRun(s, kMaxSegmentBytes, m_ordinarySingle, m_specialDouble, copiedDouble);
-            if (!last.IsEnd())
-                m_last = last;
-            asciiBlankBefore = false;
-            if (copiedDouble)
-                fullWidthBlankOpen = false;
-            Read();
-            if (EndsAtPeriodRun(m_last)) {
-                TakePeriodRun(s);
-                return;
-            }
-            continue;
         }
 
         const TextChar stored = m_cur;
@@ -301,22 +325,26 @@ SegmentationResult CSegmenter::Run() {
         result.end = SegmentationEnd::BilingualFile;
         return result;
     }
+    // Sentences are gathered in one buffer and stored at their own size.
+    CSentenceBuffer sentence;
+    result.segments.reserve(std::min(size_t(kMaxReadSentences), m_sizeHint / 32 + 1));
     while (result.segments.size() < size_t(kMaxReadSentences)) {
-        Segment segment;
+        result.segments.emplace_back();
+        Segment& segment = result.segments.back();
         CollectSeparator(segment.separator);
-        std::string sentence;
-        sentence.reserve(128);
+        sentence.clear();
         m_needsCleaning = false;
         CollectSentence(sentence);
         if (!m_needsCleaning)
-            segment.sentence = std::move(sentence);
+            segment.sentence = std::string(sentence.data(), sentence.size());
         else if (m_chinese)
-            segment.sentence = CleanChineseBlanks(sentence, m_codePage, m_v.spaceCutFlag, m_v.spaceCutLength);
+            segment.sentence = CleanChineseBlanks(sentence.Text(), m_codePage, m_v.spaceCutFlag, m_v.spaceCutLength);
         else
-            segment.sentence = CleanJapaneseBlanks(sentence);
-        if (segment.sentence.empty())
+            segment.sentence = CleanJapaneseBlanks(sentence.Text());
+        if (segment.sentence.empty()) {
+            result.segments.pop_back();
             break;
-        result.segments.push_back(std::move(segment));
+        }
         if (m_cur.IsEnd())
             break;
     }
@@ -336,5 +364,5 @@ SegmentationResult SegmentText(const unsigned char* data, size_t size, int form,
                                TransDirection direction, const SegmentationValues& values,
                                const CCodePages& codePages) {
     CCharacterReader reader(data, size, form, codePage, codePages);
-    return CSegmenter(reader, codePage, direction, values).Run();
+    return CSegmenter(reader, size, codePage, direction, values).Run();
 }

@@ -38,6 +38,19 @@ std::string Repeat(const std::string& s, int times) {
     return out;
 }
 
+std::u16string RepeatText(const std::u16string& s, int times) {
+    std::u16string out;
+    for (int i = 0; i < times; ++i)
+        out += s;
+    return out;
+}
+
+// Simplified text with U+20000 written as a surrogate pair from the unit given.
+std::u16string SimplifiedWithPairAt(size_t unit) {
+    std::u16string text = RepeatText(kSimplified, 100);
+    return text.substr(0, unit) + u"\xD840\xDC00" + text.substr(unit);
+}
+
 // Japanese whose every character GB2312 has too: only the kana tell it from Chinese.
 const std::u16string kJapaneseInGb2312 = u"私は学生です。今日は大学へ行きます。";
 
@@ -85,6 +98,10 @@ const DetectCase kCases[] = {
     // Kana make a Unicode text Japanese, even where every character converts to GB2312 too.
     {"Utf8JapaneseInGb2312Characters", [] { return Utf8(kJapaneseInGb2312); }, 365001},
     {"Utf16JapaneseInGb2312Characters", [] { return "\xFF\xFE" + Utf16Bytes(kJapaneseInGb2312); }, 81200},
+    // Only the start of a long Unicode text is converted; a surrogate pair there stays whole.
+    {"Utf16SimplifiedWithSurrogatePairAtUnit399", [] { return "\xFF\xFE" + Utf16Bytes(SimplifiedWithPairAt(399)); },
+     61200},
+    {"Utf16TraditionalLong", [] { return "\xFF\xFE" + Utf16Bytes(RepeatText(kTraditional, 100)); }, 71200},
 };
 
 class EncodingDetectorTest : public testing::TestWithParam<DetectCase> {};

@@ -144,6 +144,32 @@ TEST(SentenceSegmenterFormTest, Utf8CutsLikeTheMultibyteText) {
     EXPECT_EQ(a.segments[1].sentence, b.segments[1].sentence);
 }
 
+// Marks whose rules are off stay inside the sentence, and the cut at 512 bytes falls inside a
+// double-byte character: every form gives the same sentences.
+TEST(SentenceSegmenterFormTest, LongChineseSentenceCutsAlikeInEveryForm) {
+    std::u16string text = u"a";
+    for (int i = 0; i < 40; ++i)
+        text += u"我们，天气：“好”？真的!";
+    text += u"完了。下一句。";
+    SegmentationValues v = ChineseDefaults();
+    v.questionMark = v.exclamationMark = 0;
+    auto segment = [&](const std::string& bytes, int form) {
+        return SegmentText(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), form, 936,
+                           kChineseToJapanese, v, SystemCodePages());
+    };
+    SegmentationResult multibyte = segment(Encode(text, 936), kFormMultibyte);
+    ASSERT_EQ(multibyte.segments.size(), 3u);
+    EXPECT_EQ(multibyte.segments[0].sentence.size(), 513u);
+    for (const SegmentationResult& other :
+         {segment("\xFF\xFE" + Utf16Bytes(text), kFormUtf16), segment(Utf8Bytes(text), kFormUtf8)}) {
+        ASSERT_EQ(other.segments.size(), multibyte.segments.size());
+        for (size_t i = 0; i < multibyte.segments.size(); ++i) {
+            EXPECT_EQ(other.segments[i].separator, multibyte.segments[i].separator);
+            EXPECT_EQ(other.segments[i].sentence, multibyte.segments[i].sentence);
+        }
+    }
+}
+
 TEST(SentenceSegmenterLimitTest, FirstZeroByteMeansBilingualFile) {
     EXPECT_EQ(SegmentJapanese(std::string("\0Velmarind", 10)).end, SegmentationEnd::BilingualFile);
 }

@@ -21,3 +21,21 @@ inline std::string Utf16Bytes(const std::u16string& text) {
     }
     return bytes;
 }
+
+// Characters of the Basic Multilingual Plane only.
+inline std::string Utf8Bytes(const std::u16string& text) {
+    std::string bytes;
+    for (char16_t c : text) {
+        if (c < 0x80) {
+            bytes += char(c);
+        } else if (c < 0x800) {
+            bytes += char(0xC0 | c >> 6);
+            bytes += char(0x80 | (c & 0x3F));
+        } else {
+            bytes += char(0xE0 | c >> 12);
+            bytes += char(0x80 | (c >> 6 & 0x3F));
+            bytes += char(0x80 | (c & 0x3F));
+        }
+    }
+    return bytes;
+}
