@@ -103,13 +103,7 @@ void CSortedLexicon::FindPrefixes(std::u16string_view text, WordSource source,
             match.length = n;
             match.kind = row.kind;
             match.source = source;
-            for (uint32_t k = 0; k < row.senseCount; ++k) {
-                const SenseRow& s = m_senses[row.firstSense + k];
-                std::u16string_view texts(m_texts);
-                match.senses.push_back({texts.substr(s.textOffset, s.textLength),
-                                        texts.substr(s.alternativeOffset, s.alternativeLength),
-                                        s.kind, s.tier});
-            }
+            match.senses = SenseList(m_senses.data() + row.firstSense, row.senseCount, &m_texts);
             out.push_back(std::move(match));
         }
     }
