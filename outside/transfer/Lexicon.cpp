@@ -33,8 +33,26 @@ void CSortedLexicon::Seal() {
     IndexFirstCharacters();
 }
 
+namespace {
+
+constexpr size_t kHeadLength = 4;
+
+// Characters in the high bits first, so that packed heads sort as the keys do; a key shorter
+// than four characters is padded with zeros, which sort before any character.
+uint64_t Head(std::u16string_view text, size_t n) {
+    uint64_t head = 0;
+    for (size_t i = 0; i < kHeadLength; ++i)
+        head = (head << 16) | (i < n && i < text.size() ? uint64_t(text[i]) : 0);
+    return head;
+}
+
+} // namespace
+
 void CSortedLexicon::IndexFirstCharacters() {
     m_firstIndex.clear();
+    m_heads.resize(m_entries.size());
+    for (size_t i = 0; i < m_entries.size(); ++i)
+        m_heads[i] = Head(Key(m_entries[i]), kHeadLength);
     for (size_t i = 0; i < m_entries.size(); ++i) {
         const char16_t c = m_keys[m_entries[i].keyOffset];
         if (m_firstIndex.empty() || m_firstIndex.back().first != c)
@@ -84,7 +102,28 @@ void CSortedLexicon::FindPrefixes(std::u16string_view text, WordSource source,
         return;
     size_t lo = at->second;
     size_t hi = at + 1 == m_firstIndex.end() ? m_entries.size() : (at + 1)->second;
-    for (size_t n = 1; n <= text.size() && lo < hi; ++n) {
+    auto emit = [&](size_t i, size_t n) {
+        const EntryRow& row = m_entries[i];
+        LexiconMatch match;
+        match.length = n;
+        match.kind = row.kind;
+        match.source = source;
+        match.senses = SenseList(m_senses.data() + row.firstSense, row.senseCount, &m_texts);
+        out.push_back(match);
+    };
+    size_t n = 1;
+    // The first characters by the packed heads: the keys beginning with text's first n
+    // characters lie between the head of those characters and the head just past them.
+    for (; n <= kHeadLength && n <= text.size() && lo < hi; ++n) {
+        const uint64_t step = uint64_t(1) << (16 * (kHeadLength - n));
+        const uint64_t head = Head(text, n);
+        const auto begin = m_heads.begin();
+        lo = size_t(std::lower_bound(begin + std::ptrdiff_t(lo), begin + std::ptrdiff_t(hi), head) - begin);
+        hi = size_t(std::lower_bound(begin + std::ptrdiff_t(lo), begin + std::ptrdiff_t(hi), head + step) - begin);
+        for (size_t i = lo; i < hi && m_heads[i] == head && m_entries[i].keyLength == n; ++i)
+            emit(i, n);
+    }
+    for (; n <= text.size() && lo < hi; ++n) {
         const char16_t c = text[n - 1];
         auto below = [&](const EntryRow& row, char16_t ch) {
             return row.keyLength < n || m_keys[row.keyOffset + n - 1] < ch;
@@ -97,27 +136,21 @@ void CSortedLexicon::FindPrefixes(std::u16string_view text, WordSource source,
         auto to = std::upper_bound(from, last, c, above);
         lo = size_t(from - m_entries.begin());
         hi = size_t(to - m_entries.begin());
-        for (size_t i = lo; i < hi && m_entries[i].keyLength == n; ++i) {
-            const EntryRow& row = m_entries[i];
-            LexiconMatch match;
-            match.length = n;
-            match.kind = row.kind;
-            match.source = source;
-            match.senses = SenseList(m_senses.data() + row.firstSense, row.senseCount, &m_texts);
-            out.push_back(std::move(match));
-        }
+        for (size_t i = lo; i < hi && m_entries[i].keyLength == n; ++i)
+            emit(i, n);
     }
 }
 
 size_t CSortedLexicon::MemoryBytes() const {
     return m_entries.capacity() * sizeof(EntryRow) + m_senses.capacity() * sizeof(SenseRow) +
-           m_firstIndex.capacity() * sizeof(m_firstIndex[0]) +
+           m_firstIndex.capacity() * sizeof(m_firstIndex[0]) + m_heads.capacity() * sizeof(uint64_t) +
            (m_keys.capacity() + m_texts.capacity()) * sizeof(char16_t);
 }
 
 void CSortedLexicon::Clear() {
     m_entries.clear();
     m_firstIndex.clear();
+    m_heads.clear();
     m_senses.clear();
     m_keys.clear();
     m_texts.clear();

@@ -138,6 +138,8 @@ public:
         : m_source(source), m_chinese(direction == kChineseToJapanese), m_values(values) {}
 
     SplitText Run() {
+        m_out.text.reserve(m_source.size());
+        m_out.origin.reserve(m_source.size() + 1);
         while (m_at < m_source.size()) {
             Separator();
             if (m_at < m_source.size())
@@ -272,7 +274,8 @@ private:
     }
 
     void Sentence() {
-        m_sentence = Chars();
+        m_sentence.text.clear();
+        m_sentence.origin.clear();
         m_fullBlankOpen = false;
         while (m_at < m_source.size()) {
             if (const size_t lb = LineBreakAt(m_at)) {
@@ -298,6 +301,14 @@ private:
             if (Ends(prev, m_sentence.text.back()))
                 break;
         }
+        const size_t start = m_out.text.size();
+        // Without blanks there is nothing to clean: the sentence as it was read.
+        if (std::none_of(m_sentence.text.begin(), m_sentence.text.end(), IsBlank)) {
+            m_out.text += m_sentence.text;
+            m_out.origin.insert(m_out.origin.end(), m_sentence.origin.begin(), m_sentence.origin.end());
+            Emit(start, true);
+            return;
+        }
         Chars cleaned;
         if (!m_chinese)
             cleaned = CleanJapaneseBlanks(m_sentence);
@@ -307,7 +318,6 @@ private:
             cleaned = CleanChineseBlanks(m_sentence, m_values.spaceCutFlag == 0
                                                          ? size_t(999999)
                                                          : size_t(std::max(m_values.spaceCutLength, 0)));
-        const size_t start = m_out.text.size();
         m_out.text += cleaned.text;
         m_out.origin.insert(m_out.origin.end(), cleaned.origin.begin(), cleaned.origin.end());
         Emit(start, true);

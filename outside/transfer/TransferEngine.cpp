@@ -10,6 +10,7 @@
 #include "SourceText.h"
 
 #include <cstring>
+#include <iterator>
 #include <limits>
 
 namespace transfer {
@@ -231,9 +232,11 @@ bool CTransferEngine::TranslateDecoded(const TransMode& mode, const std::u16stri
     // Each sentence on its own, as the editor would hand them over one by one; the pieces
     // point back into the text as it was given.
     const SplitText split = SplitSentences(text, m_direction, m_segmentation);
+    Pieces translated;
+    std::u16string part;
     for (const TextSpan& span : split.spans) {
-        const std::u16string part = split.text.substr(span.start, span.length);
-        Pieces translated;
+        part.assign(split.text, span.start, span.length);
+        translated.clear();
         if (span.sentence) {
             TranslateSentence(mode, part, targetCodePage, translated);
         } else {
@@ -258,9 +261,10 @@ bool CTransferEngine::TranslateDecoded(const TransMode& mode, const std::u16stri
 void CTransferEngine::TranslateSentence(const TransMode& mode, const std::u16string& text,
                                         int32_t targetCodePage, Pieces& pieces) const {
     const DictionaryStack dics = Stack();
-    std::u16string lookup = text;
-    if (m_direction == kChineseToJapanese && mode.m_nSourceCodePage == kBig5)
-        lookup = m_tables.Map(CharMap::TraditionalToSimplified, text);
+    const bool traditional = m_direction == kChineseToJapanese && mode.m_nSourceCodePage == kBig5;
+    const std::u16string mapped = traditional ? m_tables.Map(CharMap::TraditionalToSimplified, text)
+                                              : std::u16string();
+    const std::u16string& lookup = traditional ? mapped : text;
     for (const SourceRun& run : CutIntoRuns(text)) {
         if (run.kind != RunKind::Text) {
             // Line breaks and marked spans are carried over character for character, in the
@@ -283,7 +287,8 @@ void CTransferEngine::TranslateSentence(const TransMode& mode, const std::u16str
             translated = TranslateChineseTokens(AnalyzeChinese(part, run.start, dics), lookup,
                                                 m_tables, options);
         }
-        pieces.insert(pieces.end(), translated.begin(), translated.end());
+        pieces.insert(pieces.end(), std::make_move_iterator(translated.begin()),
+                      std::make_move_iterator(translated.end()));
     }
 }
 
