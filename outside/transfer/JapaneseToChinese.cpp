@@ -4,6 +4,7 @@
 #include "CharacterTables.h"
 #include "Punctuation.h"
 
+#include <iterator>
 #include <utility>
 
 namespace transfer {
@@ -49,6 +50,15 @@ Piece Grammar(std::u16string_view simplified, std::u16string_view traditional,
 }
 
 void Append(Pieces& to, const Pieces& from) { to.insert(to.end(), from.begin(), from.end()); }
+
+// Append for pieces no longer needed where they were.
+void Take(Pieces& to, Pieces& from) {
+    if (to.empty())
+        to.swap(from);
+    else
+        to.insert(to.end(), std::make_move_iterator(from.begin()), std::make_move_iterator(from.end()));
+    from.clear();
+}
 
 class CJcTransfer {
 public:
@@ -345,7 +355,7 @@ private:
             modifier.kind = Phrase::Kind::Nominal;
             const JapaneseFunctionWord& w = *p.marker->function;
             modifier.body.push_back(Grammar(w.simplified, w.traditional, p.marker));
-            Append(modifier.body, p.body);
+            Take(modifier.body, p.body);
             if (!w.simplifiedAfter.empty())
                 modifier.body.push_back(Grammar(w.simplifiedAfter, w.traditionalAfter));
             modifier.body.push_back(Grammar(u"的", u"的"));
@@ -457,7 +467,7 @@ private:
                 modal(adjectival ? u"不" : u"不是", adjectival ? u"不" : u"不是", kNegative);
             else if (!adjectival)
                 out.push_back(Grammar(u"是", u"是", pred.copula));
-            Append(out, pred.body);
+            Take(out, pred.body);
             return;
         }
         if (f & kMustNot)
@@ -494,7 +504,7 @@ private:
         if (pred.head == Phrase::Head::Adjective && !(f & kNegative) && pred.body.size() == 1 &&
             pred.body[0].text.size() == 1 && !pred.attributive && !pred.degree)
             out.push_back(Grammar(u"很", u"很"));
-        Append(out, pred.body);
+        Take(out, pred.body);
         if ((f & kPast) && !(f & kNegative) && !pred.attributive && pred.head == Phrase::Head::Verb)
             modal(u"了", u"了", kPast);
         if (f & kExperience)
@@ -555,7 +565,7 @@ private:
         bool afterSubjectNoun = false;  // the phrase before was the subject itself
         for (Phrase& ph : phrases) {
             if (ph.asObject && pred) {
-                Append(objects, ph.body);
+                Take(objects, ph.body);
                 continue;
             }
             // A bare noun is a subject at the start of the clause or as a time word (毎日); the
@@ -574,7 +584,7 @@ private:
             afterSubjectNoun = false;
             if (subject || (afterSubject && follows) || (subjectEnd == before.size() && follows &&
                                                          ph.kind == Phrase::Kind::Adverb)) {
-                Append(before, ph.body);
+                Take(before, ph.body);
                 subjectEnd = before.size();
                 afterSubject = true;
                 afterSubjectNoun = subject || keepsNoun;
@@ -582,43 +592,43 @@ private:
             }
             afterSubject = false;
             if (!ph.marker) {
-                Append(before, ph.body);
+                Take(before, ph.body);
                 continue;
             }
             const JapaneseFunctionWord& w = *ph.marker->function;
             const JapaneseToken* m = ph.marker;
             switch (w.function) {
             case J::Object:
-                Append(objects, ph.body);
+                Take(objects, ph.body);
                 break;
             case J::Dative:
             case J::Direction:
                 if (pred && (pred->features & kPassive) && w.function == J::Dative &&
                     !pred->consumedPassive) {
                     before.push_back(Grammar(u"被", u"被", m));
-                    Append(before, ph.body);
+                    Take(before, ph.body);
                     pred->consumedPassive = true;
                 } else if (pred && pred->existence) {
                     before.push_back(Grammar(u"在", u"在", m));
-                    Append(before, ph.body);
+                    Take(before, ph.body);
                 } else if (ph.timeNoun || !pred || pred->head != Phrase::Head::Verb) {
-                    Append(before, ph.body);
+                    Take(before, ph.body);
                 } else if (TakesZaiComplement(*pred)) {
                     // 住んでいる東京に: 住在东京.
                     afterVerb.push_back(Grammar(u"在", u"在", m));
-                    Append(afterVerb, ph.body);
+                    Take(afterVerb, ph.body);
                     pred->features &= ~uint32_t(kProgressive);
                 } else {
-                    Append(afterVerb, ph.body);
+                    Take(afterVerb, ph.body);
                 }
                 break;
             case J::Also:
-                Append(before, ph.body);
+                Take(before, ph.body);
                 before.push_back(Grammar(w.simplified, w.traditional, m));
                 break;
             case J::Locative:
                 if (ph.timeNoun) {
-                    Append(before, ph.body);
+                    Take(before, ph.body);
                     break;
                 }
                 [[fallthrough]];
@@ -627,23 +637,23 @@ private:
             case J::Than:
             case J::Preposition:
                 before.push_back(Grammar(w.simplified, w.traditional, m));
-                Append(before, ph.body);
+                Take(before, ph.body);
                 if (!w.simplifiedAfter.empty())
                     before.push_back(Grammar(w.simplifiedAfter, w.traditionalAfter));
                 break;
             case J::With:
                 before.push_back(Grammar(u"跟", u"跟", m));
-                Append(before, ph.body);
+                Take(before, ph.body);
                 break;
             case J::Genitive:
             case J::List:
             case J::Or:
-                Append(before, ph.body);
+                Take(before, ph.body);
                 if (!w.simplified.empty())
                     before.push_back(Grammar(w.simplified, w.traditional, m));
                 break;
             default:
-                Append(before, ph.body);
+                Take(before, ph.body);
                 break;
             }
         }
@@ -651,11 +661,12 @@ private:
             Pieces verb, modals;
             const bool verbal = pred->head == Phrase::Head::Verb || pred->head == Phrase::Head::Adjective;
             RenderPredicate(*pred, verb, verbal ? &modals : nullptr);
-            before.insert(before.begin() + std::ptrdiff_t(subjectEnd), modals.begin(), modals.end());
-            Append(out, before);
-            Append(out, verb);
-            Append(out, afterVerb);
-            Append(out, objects);
+            before.insert(before.begin() + std::ptrdiff_t(subjectEnd), std::make_move_iterator(modals.begin()),
+                          std::make_move_iterator(modals.end()));
+            Take(out, before);
+            Take(out, verb);
+            Take(out, afterVerb);
+            Take(out, objects);
             bool asksWhat = false;
             for (const Piece& p : out)
                 for (const char16_t* q : {u"什么", u"谁", u"哪", u"怎么", u"为什么", u"多少", u"几"})
@@ -666,9 +677,9 @@ private:
             if ((pred->features & kVolitional) && pred->final.empty())
                 out.push_back(Grammar(u"吧", u"吧", SourceOf(*pred, kVolitional)));
         } else {
-            Append(out, before);
-            Append(out, afterVerb);
-            Append(out, objects);
+            Take(out, before);
+            Take(out, afterVerb);
+            Take(out, objects);
         }
     }
 
@@ -687,10 +698,10 @@ private:
             RenderClause(current, pred, clause);
             current.clear();
             if (!nextPrefix.empty() && !clause.empty()) {
-                Append(m_out, nextPrefix);
+                Take(m_out, nextPrefix);
                 nextPrefix.clear();
             }
-            Append(m_out, clause);
+            Take(m_out, clause);
             if (pred)
                 nextPrefix = pred->nextPrefix;
         };
@@ -749,9 +760,9 @@ private:
                         current.push_back(std::move(loose));
                     }
                     flush(nullptr);
-                    Append(m_out, p.body);
+                    Take(m_out, p.body);
                 } else if (current.empty()) {
-                    Append(m_out, p.body);
+                    Take(m_out, p.body);
                 } else {
                     current.push_back(std::move(p));
                 }
