@@ -302,25 +302,28 @@ void FindJapaneseFunctionWords(std::u16string_view text,
                                std::vector<const JapaneseFunctionWord*>& out) {
     if (text.empty())
         return;
-    // The entries by their first character, in the table's order within one character.
+    // The entries by their first character, longest first, in the table's order within one
+    // length: the order of the answer, made once.
     static const std::vector<const JapaneseFunctionWord*> byFirst = [] {
         std::vector<const JapaneseFunctionWord*> v;
         for (const JapaneseFunctionWord& w : kWords)
             v.push_back(&w);
         std::stable_sort(v.begin(), v.end(), [](const JapaneseFunctionWord* a, const JapaneseFunctionWord* b) {
-            return a->surface[0] < b->surface[0];
+            return a->surface[0] < b->surface[0] ||
+                   (a->surface[0] == b->surface[0] && a->surface.size() > b->surface.size());
         });
         return v;
     }();
     auto first = std::lower_bound(byFirst.begin(), byFirst.end(), text[0],
                                   [](const JapaneseFunctionWord* w, char16_t c) { return w->surface[0] < c; });
+    const bool had = !out.empty();
     for (auto it = first; it != byFirst.end() && (*it)->surface[0] == text[0]; ++it)
         if (text.substr(0, (*it)->surface.size()) == (*it)->surface)
             out.push_back(*it);
-    std::stable_sort(out.begin(), out.end(), [](const JapaneseFunctionWord* a,
-                                                const JapaneseFunctionWord* b) {
-        return a->surface.size() > b->surface.size();
-    });
+    if (had)
+        std::stable_sort(out.begin(), out.end(), [](const JapaneseFunctionWord* a, const JapaneseFunctionWord* b) {
+            return a->surface.size() > b->surface.size();
+        });
 }
 
 } // namespace transfer

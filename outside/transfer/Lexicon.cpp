@@ -36,6 +36,7 @@ void CSortedLexicon::Seal() {
 namespace {
 
 constexpr size_t kHeadLength = 4;
+constexpr size_t kDirectIndexEntries = 4096;
 
 // Characters in the high bits first, so that packed heads sort as the keys do; a key shorter
 // than four characters is padded with zeros, which sort before any character.
@@ -57,6 +58,15 @@ void CSortedLexicon::IndexFirstCharacters() {
         const char16_t c = m_keys[m_entries[i].keyOffset];
         if (m_firstIndex.empty() || m_firstIndex.back().first != c)
             m_firstIndex.push_back({c, uint32_t(i)});
+    }
+    m_firstStart.clear();
+    if (m_entries.size() >= kDirectIndexEntries) {
+        m_firstStart.assign(0x10001, uint32_t(m_entries.size()));
+        for (size_t k = m_firstIndex.size(); k-- > 0;)
+            m_firstStart[m_firstIndex[k].first] = m_firstIndex[k].second;
+        // A character without keys starts where the next one does: an empty range.
+        for (size_t c = 0x10000; c-- > 0;)
+            m_firstStart[c] = std::min(m_firstStart[c], m_firstStart[c + 1]);
     }
 }
 
@@ -96,12 +106,18 @@ void CSortedLexicon::FindPrefixes(std::u16string_view text, WordSource source,
     // are exactly those n characters come first.
     if (text.empty())
         return;
-    auto at = std::lower_bound(m_firstIndex.begin(), m_firstIndex.end(), text[0],
-                               [](const std::pair<char16_t, uint32_t>& e, char16_t c) { return e.first < c; });
-    if (at == m_firstIndex.end() || at->first != text[0])
-        return;
-    size_t lo = at->second;
-    size_t hi = at + 1 == m_firstIndex.end() ? m_entries.size() : (at + 1)->second;
+    size_t lo = 0, hi = 0;
+    if (!m_firstStart.empty()) {
+        lo = m_firstStart[text[0]];
+        hi = m_firstStart[size_t(text[0]) + 1];
+    } else {
+        auto at = std::lower_bound(m_firstIndex.begin(), m_firstIndex.end(), text[0],
+                                   [](const std::pair<char16_t, uint32_t>& e, char16_t c) { return e.first < c; });
+        if (at == m_firstIndex.end() || at->first != text[0])
+            return;
+        lo = at->second;
+        hi = at + 1 == m_firstIndex.end() ? m_entries.size() : (at + 1)->second;
+    }
     auto emit = [&](size_t i, size_t n) {
         const EntryRow& row = m_entries[i];
         LexiconMatch match;
@@ -144,6 +160,7 @@ void CSortedLexicon::FindPrefixes(std::u16string_view text, WordSource source,
 size_t CSortedLexicon::MemoryBytes() const {
     return m_entries.capacity() * sizeof(EntryRow) + m_senses.capacity() * sizeof(SenseRow) +
            m_firstIndex.capacity() * sizeof(m_firstIndex[0]) + m_heads.capacity() * sizeof(uint64_t) +
+           m_firstStart.capacity() * sizeof(uint32_t) +
            (m_keys.capacity() + m_texts.capacity()) * sizeof(char16_t);
 }
 
@@ -151,6 +168,7 @@ void CSortedLexicon::Clear() {
     m_entries.clear();
     m_firstIndex.clear();
     m_heads.clear();
+    m_firstStart.clear();
     m_senses.clear();
     m_keys.clear();
     m_texts.clear();

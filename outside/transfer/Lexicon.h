@@ -106,6 +106,9 @@ private:
     // Where the keys beginning with each first character start, in key order: the first step
     // of a lookup without a search over all entries.
     std::vector<std::pair<char16_t, uint32_t>> m_firstIndex;
+    // For a large lexicon, where the keys of each first character start, by the character
+    // itself (65,537 places, the last one the end).
+    std::vector<uint32_t> m_firstStart;
     // The first four characters of each key packed into one number, in key order: the first
     // steps of a lookup search this array alone instead of reaching into the keys.
     std::vector<uint64_t> m_heads;
