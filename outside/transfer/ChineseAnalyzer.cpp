@@ -77,6 +77,7 @@ std::pair<size_t, bool> LongestLength(std::u16string_view rest, const Dictionary
 std::vector<ChineseToken> AnalyzeChinese(std::u16string_view text, size_t offset,
                                          const DictionaryStack& dics) {
     std::vector<ChineseToken> tokens;
+    tokens.reserve(text.size());
     std::vector<LexiconMatch> matches;
     std::vector<const ChineseFunctionWord*> functions;
     // The reach of the longest word at each position, found once: the look two words ahead

@@ -314,12 +314,20 @@ void FindJapaneseFunctionWords(std::u16string_view text,
         });
         return v;
     }();
-    auto first = std::lower_bound(byFirst.begin(), byFirst.end(), text[0],
-                                  [](const JapaneseFunctionWord* w, char16_t c) { return w->surface[0] < c; });
+    // Their first characters side by side, searched without reaching into the entries.
+    static const std::vector<char16_t> firsts = [] {
+        std::vector<char16_t> v;
+        for (const JapaneseFunctionWord* w : byFirst)
+            v.push_back(w->surface[0]);
+        return v;
+    }();
     const bool had = !out.empty();
-    for (auto it = first; it != byFirst.end() && (*it)->surface[0] == text[0]; ++it)
-        if (text.substr(0, (*it)->surface.size()) == (*it)->surface)
-            out.push_back(*it);
+    for (size_t k = size_t(std::lower_bound(firsts.begin(), firsts.end(), text[0]) - firsts.begin());
+         k < firsts.size() && firsts[k] == text[0]; ++k) {
+        const std::u16string_view surface = byFirst[k]->surface;
+        if (surface.size() <= text.size() && text.compare(0, surface.size(), surface) == 0)
+            out.push_back(byFirst[k]);
+    }
     if (had)
         std::stable_sort(out.begin(), out.end(), [](const JapaneseFunctionWord* a, const JapaneseFunctionWord* b) {
             return a->surface.size() > b->surface.size();

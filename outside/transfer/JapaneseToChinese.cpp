@@ -158,6 +158,7 @@ private:
     }
 
     void BuildPhrases() {
+        m_phrases.reserve(m_tokens.size());
         size_t i = 0;
         while (i < m_tokens.size()) {
             const JapaneseToken& t = m_tokens[i];

@@ -276,6 +276,8 @@ private:
     void Sentence() {
         m_sentence.text.clear();
         m_sentence.origin.clear();
+        m_sentence.text.reserve(m_source.size() - m_at);
+        m_sentence.origin.reserve(m_source.size() - m_at);
         m_fullBlankOpen = false;
         while (m_at < m_source.size()) {
             if (const size_t lb = LineBreakAt(m_at)) {
