@@ -4,6 +4,7 @@
 #include "CharacterTables.h"
 #include "Punctuation.h"
 
+#include <cstdint>
 #include <iterator>
 #include <utility>
 
@@ -34,6 +35,7 @@ struct Phrase {
     Pieces final;          // 吗, 吧
     bool question = false;
     bool degree = false;   // an adverb of the clause stands before the adjective: no 很
+    bool placeIsVerb = false;  // 本は机の上にある: 书在桌子上, 在 without 有
 };
 
 Piece Grammar(std::u16string_view simplified, std::u16string_view traditional,
@@ -247,6 +249,16 @@ private:
             p.body.push_back(Grammar(w.simplified, w.traditional, &t));
             AddFeatures(p, w.features & ~kContinuing, t);
             return CollectPredicate(p, i + 1, t);
+        case J::Auxiliary:
+            if ((w.features & kNegative) && w.surface.substr(0, 1) == u"な") {
+                // 机の上にない: ない after a particle, there is none there.
+                p.kind = Phrase::Kind::Predicate;
+                p.existence = true;
+                p.body.push_back(Grammar(u"有", u"有"));
+                AddFeatures(p, w.features, t);
+                return CollectPredicate(p, i + 1, t);
+            }
+            break;
         case J::Conjunctive:
         case J::Final:
             if (!m_phrases.empty() && m_phrases.back().kind == Phrase::Kind::Predicate) {
@@ -435,6 +447,14 @@ private:
             }
         }
         const uint32_t openFeatures = kConnective | kConditional | kContinuing;
+        // 見つからないというエラー: という joins the clause to its noun as a relative clause.
+        if (const JapaneseToken* quote = At(i); quote && quote->type == TokenType::Function &&
+                                                quote->function->function == J::Genitive &&
+                                                (quote->function->features & kAfterPredicate)) {
+            const JapaneseToken* noun = At(i + 1);
+            if (noun && (IsNominal(*noun) || IsAttributiveAdjective(i + 1)))
+                ++i;
+        }
         const JapaneseToken* next = At(i);
         const bool beforeNoun = next && (IsNominal(*next) || IsAttributiveAdjective(i));
         p.attributive = beforeNoun && !(p.features & openFeatures) && p.final.empty() &&
@@ -485,7 +505,10 @@ private:
                 frontModal(u"不能", u"不能", kNegative);
                 potentialDone = true;
             } else if (pred.existence) {
-                frontModal(u"没", u"沒", kNegative);
+                if (pred.placeIsVerb)
+                    frontModal(u"不", u"不", kNegative);
+                else
+                    frontModal(u"没", u"沒", kNegative);
             } else if (((f & kPast) || (f & kExperience)) && pred.head == Phrase::Head::Verb) {
                 frontModal(u"没有", u"沒有", kNegative);
             } else {
@@ -505,7 +528,8 @@ private:
         if (pred.head == Phrase::Head::Adjective && !(f & kNegative) && pred.body.size() == 1 &&
             pred.body[0].text.size() == 1 && !pred.attributive && !pred.degree)
             out.push_back(Grammar(u"很", u"很"));
-        Take(out, pred.body);
+        if (!pred.placeIsVerb)
+            Take(out, pred.body);
         if ((f & kPast) && !(f & kNegative) && !pred.attributive && pred.head == Phrase::Head::Verb)
             modal(u"了", u"了", kPast);
         if (f & kExperience)
@@ -564,6 +588,9 @@ private:
         size_t subjectEnd = before.size();
         bool afterSubject = false;
         bool afterSubjectNoun = false;  // the phrase before was the subject itself
+        bool topic = false;
+        size_t placeAt = SIZE_MAX;  // where the 在 of an existence's place is
+        bool thingAfterPlace = false;
         for (Phrase& ph : phrases) {
             if (ph.asObject && pred) {
                 Take(objects, ph.body);
@@ -583,6 +610,15 @@ private:
                                ph.body[0].text != u"，" && ph.body[0].text != u"、";
             const bool keepsNoun = afterSubjectNoun && (quote || ph.kind == Phrase::Kind::Blank);
             afterSubjectNoun = false;
+            if (ph.kind == Phrase::Kind::Nominal && ph.marker && ph.marker->IsFunction(J::Topic))
+                topic = true;
+            if (pred && pred->existence && !pred->placeIsVerb && !topic && ph.kind == Phrase::Kind::Nominal &&
+                ph.marker && ph.marker->IsFunction(J::Subject)) {
+                // 机の上に本がある, 時間がない: the place, 有, then the thing (桌子上有书, 没有时间).
+                Take(objects, ph.body);
+                thingAfterPlace = true;
+                continue;
+            }
             if (subject || (afterSubject && follows) || (subjectEnd == before.size() && follows &&
                                                          ph.kind == Phrase::Kind::Adverb)) {
                 Take(before, ph.body);
@@ -610,6 +646,12 @@ private:
                     Take(before, ph.body);
                     pred->consumedPassive = true;
                 } else if (pred && pred->existence) {
+                    if (!ph.timeNoun) {
+                        placeAt = before.size();
+                        // The thing named first is where it is, just before the verb: 在 is
+                        // the verb itself.
+                        pred->placeIsVerb = topic && &ph == &phrases.back();
+                    }
                     before.push_back(Grammar(u"在", u"在", m));
                     Take(before, ph.body);
                 } else if (ph.timeNoun || !pred || pred->head != Phrase::Head::Verb) {
@@ -637,6 +679,10 @@ private:
             case J::Until:
             case J::Than:
             case J::Preposition:
+                if (pred && pred->existence && w.simplified == u"在" && !ph.timeNoun) {
+                    placeAt = before.size();
+                    pred->placeIsVerb = topic && &ph == &phrases.back();
+                }
                 before.push_back(Grammar(w.simplified, w.traditional, m));
                 Take(before, ph.body);
                 if (!w.simplifiedAfter.empty())
@@ -657,6 +703,12 @@ private:
                 Take(before, ph.body);
                 break;
             }
+        }
+        if (thingAfterPlace) {
+            // The place stands as the subject, the negation after it: 他没有时间.
+            if (placeAt < before.size())
+                before.erase(before.begin() + std::ptrdiff_t(placeAt));
+            subjectEnd = before.size();
         }
         if (pred) {
             Pieces verb, modals;

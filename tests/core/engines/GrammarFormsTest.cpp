@@ -55,6 +55,23 @@ const Case kJapanese[] = {
     // ありません after an adjective and after a noun.
     {"入力したパスワードは正しくありません。", "输入的密码不正确。"},
     {"問題ありません。", "没有问题。"},
+    // という after a noun names the thing; after a clause it makes the clause modify the noun.
+    {"これは日本という国の話です。", "这是日本这个国的话。"},
+    {"ファイルを開くという操作を行う。", "进行开文件的操作。"},
+    // のない and のある after a noun: 没有…的, 有…的.
+    {"理由のない逮捕は禁止される。", "没有理由的逮捕被禁止。"},
+    // Literary forms: ざる, べからず, ざるを得ない, かかる, しかるに.
+    {"譲ることのできざる権利を有する。", "有不能转让的权利。"},
+    {"何人も差別されるべからず。", "不得被任何人歧视。"},
+    {"彼は行かざるを得ない。", "他必须去。"},
+    {"かかる行為は許されない。", "这样的行为不被允许。"},
+    {"しかるに、彼は来なかった。", "然而，他没有来。"},
+    // ある with a place: 在 alone after the thing named first, 有 before the thing named after;
+    // ない after a particle is the negated ある.
+    {"私の本は机の上にある。", "我的书在桌子上。"},
+    {"私の本は机の上にない。", "我的书不在桌子上。"},
+    {"机の上に本がある。", "桌子上有书。"},
+    {"彼には時間がない。", "他没有时间。"},
 };
 
 const Case kChinese[] = {
