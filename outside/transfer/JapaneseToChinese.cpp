@@ -55,7 +55,7 @@ void Append(Pieces& to, const Pieces& from) { to.insert(to.end(), from.begin(), 
 
 // Append for pieces no longer needed where they were.
 void Take(Pieces& to, Pieces& from) {
-    if (to.empty())
+    if (to.empty() && to.capacity() < from.size())
         to.swap(from);
     else
         to.insert(to.end(), std::make_move_iterator(from.begin()), std::make_move_iterator(from.end()));
@@ -69,6 +69,7 @@ public:
         : m_tokens(tokens), m_source(source), m_tables(tables) {}
 
     Pieces Run() {
+        m_out.reserve(m_tokens.size() + 8);
         BuildPhrases();
         AssembleClauses();
         return std::move(m_out);
@@ -284,6 +285,7 @@ private:
     size_t BuildNominal(size_t i) {
         Phrase p;
         p.kind = Phrase::Kind::Nominal;
+        p.body.reserve(4);
         bool lastIsTime = false;
         while (i < m_tokens.size()) {
             const JapaneseToken& t = m_tokens[i];
@@ -581,7 +583,15 @@ private:
         for (const Phrase& ph : phrases)
             if (pred && ph.kind == Phrase::Kind::Adverb)
                 pred->degree = true;
+        // Room for every piece of the clause at once, rather than growing piece by piece.
+        size_t pieces = 8;
+        for (const Phrase& ph : phrases)
+            pieces += ph.body.size();
+        if (pred)
+            pieces += pred->body.size() + pred->clausePrefix.size() + pred->final.size();
         Pieces before, afterVerb, objects;
+        before.reserve(pieces);
+        out.reserve(out.size() + pieces);
         if (pred)
             Append(before, pred->clausePrefix);
         // The end of the subject or topic, with the marks after it: where the modals go.
