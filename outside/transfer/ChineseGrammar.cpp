@@ -2,6 +2,7 @@
 #include "ChineseGrammar.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace transfer {
 
@@ -155,16 +156,18 @@ void FindChineseFunctionWords(std::u16string_view text, std::vector<const Chines
         });
         return v;
     }();
-    // Their first characters side by side, searched without reaching into the entries.
-    static const std::vector<char16_t> firsts = [] {
-        std::vector<char16_t> v;
-        for (const ChineseFunctionWord* w : byFirst)
-            v.push_back(w->surface[0]);
+    // Where the entries of each first character start in byFirst, by the character itself;
+    // the entries of c are [start[c], start[c + 1]).
+    static const std::vector<uint16_t> start = [] {
+        std::vector<uint16_t> v(0x10001, uint16_t(byFirst.size()));
+        for (size_t k = byFirst.size(); k-- > 0;)
+            v[byFirst[k]->surface[0]] = uint16_t(k);
+        for (size_t c = 0x10000; c-- > 0;)
+            v[c] = std::min(v[c], v[c + 1]);
         return v;
     }();
     const bool had = !out.empty();
-    for (size_t k = size_t(std::lower_bound(firsts.begin(), firsts.end(), text[0]) - firsts.begin());
-         k < firsts.size() && firsts[k] == text[0]; ++k) {
+    for (size_t k = start[text[0]], end = start[size_t(text[0]) + 1]; k < end; ++k) {
         const std::u16string_view surface = byFirst[k]->surface;
         if (surface.size() <= text.size() && text.compare(0, surface.size(), surface) == 0)
             out.push_back(byFirst[k]);

@@ -730,10 +730,12 @@ private:
             Take(out, verb);
             Take(out, afterVerb);
             Take(out, objects);
+            // A question word makes 吗 superfluous; looked for only in a question.
             bool asksWhat = false;
-            for (const Piece& p : out)
-                for (const char16_t* q : {u"什么", u"谁", u"哪", u"怎么", u"为什么", u"多少", u"几"})
-                    asksWhat = asksWhat || p.text.find(q) != std::u16string::npos;
+            if (pred->question)
+                for (const Piece& p : out)
+                    for (const char16_t* q : {u"什么", u"谁", u"哪", u"怎么", u"为什么", u"多少", u"几"})
+                        asksWhat = asksWhat || p.text.find(q) != std::u16string::npos;
             for (Piece& p : pred->final)
                 if (!(pred->question && asksWhat))
                     out.push_back(std::move(p));
