@@ -47,6 +47,21 @@ uint64_t Head(std::u16string_view text, size_t n) {
     return head;
 }
 
+// The first place in [from, to) of heads whose head is not below value, searched outward from
+// from: the ranges of a lookup shrink fast, so the answer is mostly near.
+size_t GallopTo(const std::vector<uint64_t>& heads, size_t from, size_t to, uint64_t value) {
+    size_t below = from, step = 1;
+    while (below + step < to && heads[below + step] < value) {
+        below += step;
+        step *= 2;
+    }
+    if (below < to && heads[below] >= value)
+        return below;
+    const auto begin = heads.begin();
+    return size_t(std::lower_bound(begin + std::ptrdiff_t(below), begin + std::ptrdiff_t(std::min(below + step, to)),
+                                   value) - begin);
+}
+
 } // namespace
 
 void CSortedLexicon::IndexFirstCharacters() {
@@ -133,9 +148,8 @@ void CSortedLexicon::FindPrefixes(std::u16string_view text, WordSource source,
     for (; n <= kHeadLength && n <= text.size() && lo < hi; ++n) {
         const uint64_t step = uint64_t(1) << (16 * (kHeadLength - n));
         const uint64_t head = Head(text, n);
-        const auto begin = m_heads.begin();
-        lo = size_t(std::lower_bound(begin + std::ptrdiff_t(lo), begin + std::ptrdiff_t(hi), head) - begin);
-        hi = size_t(std::lower_bound(begin + std::ptrdiff_t(lo), begin + std::ptrdiff_t(hi), head + step) - begin);
+        lo = GallopTo(m_heads, lo, hi, head);
+        hi = GallopTo(m_heads, lo, hi, head + step);
         for (size_t i = lo; i < hi && m_heads[i] == head && m_entries[i].keyLength == n; ++i)
             emit(i, n);
     }
