@@ -207,6 +207,12 @@ private:
     // True when the character just stored ends the sentence; the marks that belong to it are
     // taken as well.
     bool Ends(char16_t prev, char16_t c) {
+        // Kana and kanji never end a sentence: most characters go no further.
+        if ((c >= 0x3041 && c <= 0x30FF) || (c >= 0x4E00 && c <= 0x9FFF)) {
+            if (m_chinese)
+                m_fullBlankOpen = false;
+            return false;
+        }
         const SegmentationValues& v = m_values;
         const char16_t next = At(m_at);
         if (m_chinese && c == u' ' && prev == u' ')

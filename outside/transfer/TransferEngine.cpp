@@ -232,27 +232,28 @@ bool CTransferEngine::TranslateDecoded(const TransMode& mode, const std::u16stri
     // Each sentence on its own, as the editor would hand them over one by one; the pieces
     // point back into the text as it was given.
     const SplitText split = SplitSentences(text, m_direction, m_segmentation);
-    Pieces translated;
+    pieces.reserve(pieces.size() + split.text.size() + split.spans.size());
     std::u16string part;
     for (const TextSpan& span : split.spans) {
         part.assign(split.text, span.start, span.length);
-        translated.clear();
+        const size_t first = pieces.size();
         if (span.sentence) {
-            TranslateSentence(mode, part, targetCodePage, translated);
+            TranslateSentence(mode, part, targetCodePage, pieces);
         } else {
             Piece p;
             p.text = CarriedOver(part, targetCodePage, mode.m_nSourceCodePage);
             p.sourceLength = span.length;
             p.word = false;
-            translated.push_back(std::move(p));
+            pieces.push_back(std::move(p));
         }
-        for (Piece& p : translated) {
+        // The span's pieces point into the text as it was given.
+        for (size_t k = first; k < pieces.size(); ++k) {
+            Piece& p = pieces[k];
             if (p.sourceLength > 0) {
                 const size_t local = span.start + p.sourceStart;
                 p.sourceStart = split.SourceStart(local);
                 p.sourceLength = split.SourceLength(local, p.sourceLength);
             }
-            pieces.push_back(std::move(p));
         }
     }
     return true;
