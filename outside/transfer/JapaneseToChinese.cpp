@@ -589,7 +589,13 @@ private:
             pieces += ph.body.size();
         if (pred)
             pieces += pred->body.size() + pred->clausePrefix.size() + pred->final.size();
-        Pieces before, afterVerb, objects;
+        // The clause's parts, kept between clauses for their room.
+        Pieces& before = m_before;
+        Pieces& afterVerb = m_afterVerb;
+        Pieces& objects = m_objects;
+        before.clear();
+        afterVerb.clear();
+        objects.clear();
         before.reserve(pieces);
         out.reserve(out.size() + pieces);
         if (pred)
@@ -721,7 +727,10 @@ private:
             subjectEnd = before.size();
         }
         if (pred) {
-            Pieces verb, modals;
+            Pieces& verb = m_verb;
+            Pieces& modals = m_modals;
+            verb.clear();
+            modals.clear();
             const bool verbal = pred->head == Phrase::Head::Verb || pred->head == Phrase::Head::Adjective;
             RenderPredicate(*pred, verb, verbal ? &modals : nullptr);
             before.insert(before.begin() + std::ptrdiff_t(subjectEnd), std::make_move_iterator(modals.begin()),
@@ -757,9 +766,11 @@ private:
 
     void AssembleClauses() {
         std::vector<Phrase> current;
+        current.reserve(m_phrases.size());
         Pieces modifier, nextPrefix;
         auto flush = [&](Phrase* pred) {
-            Pieces clause;
+            Pieces& clause = m_clause;
+            clause.clear();
             RenderClause(current, pred, clause);
             current.clear();
             if (!nextPrefix.empty() && !clause.empty()) {
@@ -850,6 +861,7 @@ private:
     const CCharacterTables& m_tables;
     std::vector<Phrase> m_phrases;
     Pieces m_out;
+    Pieces m_clause, m_before, m_afterVerb, m_objects, m_verb, m_modals;
 };
 
 } // namespace
