@@ -148,8 +148,11 @@ void CSortedLexicon::FindPrefixes(std::u16string_view text, WordSource source,
     for (; n <= kHeadLength && n <= text.size() && lo < hi; ++n) {
         const uint64_t step = uint64_t(1) << (16 * (kHeadLength - n));
         const uint64_t head = Head(text, n);
-        lo = GallopTo(m_heads, lo, hi, head);
-        hi = GallopTo(m_heads, lo, hi, head + step);
+        // The direct index has already bounded the keys of the first character.
+        if (n > 1 || m_firstStart.empty()) {
+            lo = GallopTo(m_heads, lo, hi, head);
+            hi = GallopTo(m_heads, lo, hi, head + step);
+        }
         for (size_t i = lo; i < hi && m_heads[i] == head && m_entries[i].keyLength == n; ++i)
             emit(i, n);
     }
