@@ -77,8 +77,20 @@ std::pair<size_t, bool> LongestLength(std::u16string_view rest, const Dictionary
 std::vector<ChineseToken> AnalyzeChinese(std::u16string_view text, size_t offset,
                                          const DictionaryStack& dics) {
     std::vector<ChineseToken> tokens;
+    tokens.reserve(text.size());
     std::vector<LexiconMatch> matches;
     std::vector<const ChineseFunctionWord*> functions;
+    // The reach of the longest word at each position, found once: the look two words ahead
+    // asks for the same positions again and again.
+    std::vector<std::pair<size_t, bool>> reach(text.size() + 1, {0, false});
+    std::vector<bool> known(text.size() + 1, false);
+    auto longestFrom = [&](size_t at) {
+        if (!known[at]) {
+            reach[at] = LongestLength(text.substr(at), dics, matches, functions);
+            known[at] = true;
+        }
+        return reach[at];
+    };
     size_t i = 0;
     while (i < text.size()) {
         const std::u16string_view rest = text.substr(i);
@@ -89,7 +101,7 @@ std::vector<ChineseToken> AnalyzeChinese(std::u16string_view text, size_t offset
             // Two words ahead: a shorter first word wins when the pair reaches further, or as
             // far with more grammar words (受 + 任何, not 受任 + 何).
             auto score = [&](size_t first, bool grammar) {
-                const auto next = LongestLength(rest.substr(first), dics, matches, functions);
+                const auto next = longestFrom(i + first);
                 return std::make_pair(first + next.first, int(grammar) + int(next.second));
             };
             bool longestIsGrammar = best.type == TokenType::Function;

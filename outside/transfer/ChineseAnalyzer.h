@@ -16,7 +16,7 @@ struct ChineseToken {
     size_t length = 0;
     char wordClass = 'N';  // 'N', 'V', 'A', 'F' … of the dictionaries
     WordSource source = WordSource::System;
-    std::vector<Sense> senses;
+    SenseList senses;
     const ChineseFunctionWord* function = nullptr;
 
     bool Is(ChineseFunction f) const { return function && function->function == f; }

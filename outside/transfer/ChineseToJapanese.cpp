@@ -70,8 +70,106 @@ private:
         return t.type == TokenType::Word && t.wordClass == 'A' && !t.senses.empty();
     }
 
+    // A verb as a word of the dictionary, not 是 or 有.
+    bool IsPlainVerb(size_t i) const { return m_tokens[i].type == TokenType::Word && IsVerb(i); }
+
+    // What may stand between verbs that share one object: 、, 和, 与, 及, 或 and, between bare
+    // verbs, 并 and 而.
+    bool JoinsVerbs(size_t i) const {
+        const ChineseToken& t = m_tokens[i];
+        if (t.type == TokenType::Punctuation)
+            return m_source[t.start] == u'、';
+        return t.Is(C::Join) || IsClauseLink(i);
+    }
+
+    // 并, 并且, 而: "and" between clauses, which Japanese says with the first verb's
+    // continuative form.
+    bool IsClauseLink(size_t i) const {
+        const ChineseToken& t = m_tokens[i];
+        if (!t.Is(C::Conjunction))
+            return false;
+        const std::u16string_view w = t.function->surface;
+        return w == u"并" || w == u"并且" || w == u"而";
+    }
+
+    // 而, 而且, 并且 between two adjectives: one quality and another (简单而有效).
+    bool LinksAdjectives(size_t i) const {
+        if (i == 0 || i + 1 >= m_tokens.size() || !m_tokens[i].Is(C::Conjunction) || !IsAdjective(i - 1) ||
+            !IsAdjective(i + 1))
+            return false;
+        const std::u16string_view w = m_tokens[i].function->surface;
+        return w == u"而" || w == u"而且" || w == u"并且";
+    }
+
+    // An adjective written to go on to the next one: 簡単で, 高く.
+    Piece LinkedAdjective(size_t i) const {
+        Piece p = WordPiece(m_tokens[i], 0, false);
+        const Sense s = m_tokens[i].senses[0];
+        if (s.kind.wordClass == kAdjectiveClass && s.kind.conjugation == kAdjectiveType)
+            p.text = InflectJapanese(s.text, s.kind, kFormConnective);
+        else
+            p.text += u'で';
+        return p;
+    }
+
+    // Nouns of time and place that end a clause rather than name a thing: 受侵害时.
+    bool IsPlace(size_t i) const {
+        const std::u16string_view w = m_source.substr(m_tokens[i].start, m_tokens[i].length);
+        for (const char16_t* p : {u"时", u"时候", u"前", u"后", u"以前", u"以后", u"中", u"上", u"下", u"里",
+                                  u"内", u"外", u"间", u"时期", u"期间"})
+            if (w == p)
+                return true;
+        return false;
+    }
+
+    // Before an adjective with 的: nothing, an adverb of degree, or numbers, measures and
+    // demonstratives (一个丰富的, 非常清晰的), not a noun of its own.
+    bool OnlyDeterminers(size_t from, size_t to) const {
+        for (size_t k = from; k < to; ++k) {
+            const ChineseToken& t = m_tokens[k];
+            if (t.type == TokenType::Word && t.wordClass == 'F' && k + 1 == to)
+                continue;
+            if (t.type == TokenType::Number || t.Is(C::Demonstrative) || t.Is(C::Measure) ||
+                (t.type == TokenType::Word && (t.wordClass == 'U' || t.wordClass == 'M')))
+                continue;
+            return false;
+        }
+        return true;
+    }
+
+    // A word that can stand in a noun phrase.
+    bool IsNounLike(size_t i) const {
+        const ChineseToken& t = m_tokens[i];
+        if (t.type == TokenType::UnknownKanji || t.type == TokenType::Latin || t.type == TokenType::Number)
+            return true;
+        if (t.type == TokenType::Function)
+            return t.Is(C::Demonstrative) || t.Is(C::Measure);
+        return t.type == TokenType::Word && !t.senses.empty() && t.wordClass != 'V' && t.wordClass != 'A' &&
+               t.wordClass != 'F' && t.wordClass != 'd' && t.wordClass != 'J' && t.wordClass != 't';
+    }
+
+    // Verbs whose object is itself a verb with its object: 开始写信, 喜欢看电影. After the
+    // others, a verb straight before a noun modifies it: 删除指定文件, 指定したファイルを削除する.
+    bool TakesVerbObject(size_t i) const {
+        const std::u16string_view v = m_source.substr(m_tokens[i].start, m_tokens[i].length);
+        for (const char16_t* w : {u"开始", u"继续", u"喜欢", u"爱", u"希望", u"决定", u"停止", u"学习", u"学",
+                                  u"准备", u"同意", u"拒绝", u"试图", u"尝试", u"打算", u"计划", u"帮助", u"帮",
+                                  u"请", u"要求", u"允许", u"禁止", u"负责", u"去", u"来", u"忘记", u"忘",
+                                  u"记得", u"需要", u"用", u"使用", u"保证", u"注意", u"避免", u"敢", u"习惯",
+                                  u"考虑", u"建议", u"鼓励", u"教", u"叫", u"让", u"使", u"进行", u"加以",
+                                  u"觉得", u"认为", u"知道", u"看见", u"听见", u"发现", u"感到", u"享有",
+                                  u"享受", u"受", u"受到", u"遭受", u"得到", u"获得", u"给予", u"予以", u"实行",
+                                  u"实现", u"包括", u"包含", u"要", u"待", u"有", u"丧失", u"失去"})
+            if (v == w)
+                return true;
+        return false;
+    }
+
     // A verb that modifies a noun through 的 before the next verb: 我读的书.
     bool InModifier(size_t i, size_t end) const {
+        // 是 is the verb of its own clause: 这是我的书.
+        if (m_tokens[i].Is(C::Copula))
+            return false;
         // Only an adjective, with its adverbs, before 的: it modifies the noun after it, and the
         // verb takes the two as its object (具有丰富的经验).
         bool adjectiveOnly = false;
@@ -83,7 +181,7 @@ private:
             if (IsAdjective(k))
                 adjectiveOnly = k == i + 1 || adjectiveOnly || (k == i + 2 && m_tokens[i + 1].type == TokenType::Word &&
                                                                 m_tokens[i + 1].wordClass == 'F');
-            else if (!(adverb && k == i + 1))
+            else if (!(adverb && k == i + 1) && !LinksAdjectives(k))
                 adjectiveOnly = false;
             if (IsVerb(k) || m_tokens[k].Is(C::Preposition) || m_tokens[k].Is(C::Modal) ||
                 m_tokens[k].Is(C::Negation))
@@ -145,21 +243,45 @@ private:
         for (size_t i = from; i < to; ++i) {
             const ChineseToken& t = m_tokens[i];
             if (t.Is(C::De)) {
+                // 安全的、健康的: the comma between two modifiers stays.
+                while (segment < i && m_tokens[segment].type == TokenType::Punctuation) {
+                    out.push_back(WordPiece(m_tokens[segment], 0, false));
+                    ++segment;
+                }
                 bool clause = false;
                 for (size_t k = segment; k < i; ++k)
                     clause = clause || IsVerb(k) || m_tokens[k].Is(C::Preposition);
+                // 简单而有效的: adjectives linked by 而, all but the last going on to the next.
+                size_t run = i;
+                while (run >= segment + 3 && IsAdjective(run - 1) && LinksAdjectives(run - 2))
+                    run -= 2;
+                if (!clause && run < i && IsAdjective(run - 1) && OnlyDeterminers(segment, run - 1)) {
+                    Words(segment, run - 1, out);
+                    for (size_t k = run - 1; k + 1 < i; k += 2)
+                        out.push_back(LinkedAdjective(k));
+                    segment = i - 1;
+                }
                 if (clause) {
                     // A relative clause: Japanese puts it before the noun as it stands.
                     Clause(segment, i, out, true);
-                } else if (i > segment && IsAdjective(i - 1) &&
-                           (i - 1 == segment || (i - 2 == segment && m_tokens[segment].type == TokenType::Word &&
-                                                 m_tokens[segment].wordClass == 'F'))) {
+                } else if (i > segment && IsAdjective(i - 1) && OnlyDeterminers(segment, i - 1)) {
                     // 丰富的, 非常清晰的: the adjective's own attributive form.
                     Words(segment, i - 1, out);
                     const Sense& s = m_tokens[i - 1].senses[0];
                     Piece p = WordPiece(m_tokens[i - 1], 0, false);
                     if (s.kind.wordClass == kAdjectiveClass && s.kind.conjugation != kAdjectiveType)
                         p.text += u'な';
+                    else if (s.kind.wordClass != kAdjectiveClass && s.kind.wordClass != kVerbClass)
+                        p.text += u'の';  // an adjective that is a noun in Japanese: 健康の
+                    out.push_back(std::move(p));
+                } else if (i == segment + 1 && m_tokens[segment].type == TokenType::Word &&
+                           !m_tokens[segment].senses.empty() &&
+                           m_tokens[segment].senses[0].kind.wordClass == kAdjectiveClass &&
+                           m_tokens[segment].senses[0].kind.conjugation != kAdjectiveType &&
+                           !IsVerb(segment)) {
+                    // 自由的国家: a word that is an adjectival noun in Japanese takes な.
+                    Piece p = WordPiece(m_tokens[segment], 0, false);
+                    p.text += u'な';
                     out.push_back(std::move(p));
                 } else {
                     Words(segment, i, out);
@@ -201,7 +323,9 @@ private:
         }
     }
 
-    void Clause(size_t from, size_t to, Pieces& out, bool modifier) {
+    // extra: forms the clause's own verb takes besides its words' (the continuative before
+    // the next clause).
+    void Clause(size_t from, size_t to, Pieces& out, bool modifier, uint32_t extra = 0) {
         if (from >= to)
             return;
         // Clauses inside clauses inside clauses: past a few, the words stand as they are.
@@ -229,17 +353,31 @@ private:
             }
         }
         if (verb == to) {
-            AdjectiveClause(from, to, out, modifier);
+            AdjectiveClause(from, to, out, modifier, extra);
             return;
         }
+        // 创建、修改和删除文件: verbs side by side share the object that follows the last; the
+        // others take their continuative form (作成し、修正し、削除する).
+        std::vector<size_t> shared;
+        const size_t firstVerb = verb;
+        while (verb + 2 < to && JoinsVerbs(verb + 1) && IsPlainVerb(verb) && IsPlainVerb(verb + 2)) {
+            shared.push_back(verb);
+            verb += 2;
+        }
         // 打印版本信息并退出: two clauses side by side, the second opening with its conjunction;
-        // not one governing the other.
+        // not one governing the other. 并 and 而 become the first verb's continuative form.
         if (!modifier) {
             for (size_t k = verb + 1; k < to; ++k) {
-                if (m_tokens[k].Is(C::Conjunction)) {
+                if (m_tokens[k].Is(C::Conjunction) && !LinksAdjectives(k)) {
+                    if (IsClauseLink(k) && k + 1 < to) {
+                        Clause(from, k, out, false, kFormConnective);
+                        out.push_back(Inserted(u"、"));
+                        Clause(k + 1, to, out, false, extra);
+                        return;
+                    }
                     Clause(from, k, out, false);
                     out.push_back(Inserted(u"、"));
-                    Clause(k, to, out, false);
+                    Clause(k, to, out, false, extra);
                     return;
                 }
             }
@@ -248,7 +386,7 @@ private:
         Pieces subject, adjuncts, beforeObject;
         size_t i = from;
         bool sawAdjunct = false;
-        while (i < verb) {
+        while (i < firstVerb) {
             const ChineseToken& t = m_tokens[i];
             if (t.type == TokenType::Function) {
                 const ChineseFunction f = t.function->function;
@@ -260,7 +398,7 @@ private:
                 }
                 if (f == C::Preposition || f == C::Passive || f == C::Causative || f == C::Disposal) {
                     size_t end = i + 1;
-                    while (end < verb && !IsAdjunctStart(end))
+                    while (end < firstVerb && !IsAdjunctStart(end))
                         ++end;
                     Pieces np;
                     Nominal(i + 1, end, np);
@@ -289,10 +427,20 @@ private:
             }
             if (!sawAdjunct) {
                 size_t end = i;
-                while (end < verb && !IsAdjunctStart(end))
+                while (end < firstVerb && !IsAdjunctStart(end))
                     ++end;
                 if (end == i)
                     end = i + 1;
+                if (end == i + 1 && t.Is(C::Demonstrative) && !t.function->japanese.empty()) {
+                    // 这是: a demonstrative alone is the thing itself, これ.
+                    const std::u16string_view d = t.function->japanese;
+                    Piece p = WordPiece(t, 0, false);
+                    if (d == u"この" || d == u"その" || d == u"あの")
+                        p.text = std::u16string(d.substr(0, 1)) + u"れ";
+                    subject.push_back(std::move(p));
+                    i = end;
+                    continue;
+                }
                 Nominal(i, end, subject);
                 i = end;
                 continue;
@@ -328,10 +476,21 @@ private:
             ++after;
         }
         Pieces object;
-        Nominal(after, next, object);
         Pieces tail;
-        if (next < objectEnd)
-            Clause(next, objectEnd, tail, true);
+        bool verbModifiesNoun = next == after && next < objectEnd && IsPlainVerb(next) &&
+                                m_tokens[next].length == 2 && !TakesVerbObject(verb) && next + 1 < objectEnd &&
+                                !IsPlace(objectEnd - 1);
+        for (size_t k = next + 1; verbModifiesNoun && k < objectEnd; ++k)
+            verbModifiesNoun = IsNounLike(k) && m_tokens[k].type != TokenType::Function;
+        if (verbModifiesNoun) {
+            // 删除指定文件: the second verb modifies the noun after it, in the past form.
+            object.push_back(WordPiece(m_tokens[next], kFormPast, true));
+            Nominal(next + 1, objectEnd, object);
+        } else {
+            Nominal(after, next, object);
+            if (next < objectEnd)
+                Clause(next, objectEnd, tail, true);
+        }
 
         const ChineseToken& v = m_tokens[verb];
         if (!subject.empty()) {
@@ -341,7 +500,7 @@ private:
         Append(out, adjuncts);
         Append(out, beforeObject);
         Append(out, tail);
-        const uint32_t inflection = forms & ~uint32_t(kZhQuestion);
+        const uint32_t inflection = (forms & ~uint32_t(kZhQuestion)) | extra;
         if (v.Is(C::Copula)) {
             if (!object.empty()) {
                 Append(out, object);
@@ -361,6 +520,10 @@ private:
             if (!object.empty()) {
                 Append(out, object);
                 out.push_back(Inserted(objectParticle));
+            }
+            for (size_t k : shared) {
+                out.push_back(WordPiece(m_tokens[k], (inflection & (kFormPassive | kFormCausative)) | kFormConnective, true));
+                out.push_back(Inserted(u"、"));
             }
             out.push_back(WordPiece(v, inflection, true));
         }
@@ -388,13 +551,18 @@ private:
     }
 
     // A clause without a verb: a noun phrase, or a subject and an adjective.
-    void AdjectiveClause(size_t from, size_t to, Pieces& out, bool modifier) {
+    void AdjectiveClause(size_t from, size_t to, Pieces& out, bool modifier, uint32_t extra = 0) {
         size_t adjective = to;
-        for (size_t i = from + 1; i < to; ++i)
-            if (IsAdjective(i) && (i + 1 == to || !m_tokens[i + 1].Is(C::De))) {
+        for (size_t i = from + 1; i < to; ++i) {
+            // Adjectives linked by 而 before 的 modify the noun after them.
+            size_t last = i;
+            while (IsAdjective(last) && last + 2 < to && LinksAdjectives(last + 1))
+                last += 2;
+            if (IsAdjective(i) && (last + 1 == to || !m_tokens[last + 1].Is(C::De))) {
                 adjective = i;
                 break;
             }
+        }
         if (adjective == to) {
             Nominal(from, to, out);
             return;
@@ -415,7 +583,15 @@ private:
             else
                 out.push_back(WordPiece(t, 0, false));
         }
-        out.push_back(WordPiece(m_tokens[adjective], forms & ~uint32_t(kZhQuestion), true));
+        // 聪明而且勤奋: 聡明で、しかも勤勉である; the last adjective is the predicate.
+        while (adjective + 2 < to && LinksAdjectives(adjective + 1)) {
+            out.push_back(LinkedAdjective(adjective));
+            out.push_back(Inserted(u"、"));
+            if (m_tokens[adjective + 1].function->surface != u"而")
+                out.push_back(WordPiece(m_tokens[adjective + 1], 0, false));
+            adjective += 2;
+        }
+        out.push_back(WordPiece(m_tokens[adjective], (forms & ~uint32_t(kZhQuestion)) | extra, true));
         Words(adjective + 1, to, out);
     }
 

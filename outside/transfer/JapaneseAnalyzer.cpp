@@ -156,6 +156,7 @@ bool IsPredicateToken(const JapaneseToken& token) {
 std::vector<JapaneseToken> AnalyzeJapanese(std::u16string_view text, size_t offset,
                                            const DictionaryStack& dics) {
     std::vector<JapaneseToken> tokens;
+    tokens.reserve(text.size());
     std::vector<LexiconMatch> matches;
     std::vector<const JapaneseFunctionWord*> functions;
     size_t i = 0;

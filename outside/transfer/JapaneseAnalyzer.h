@@ -20,7 +20,7 @@ struct JapaneseToken {
     WordKind kind;
     Form form = Form::Terminal;
     WordSource source = WordSource::System;
-    std::vector<Sense> senses;
+    SenseList senses;
     const JapaneseFunctionWord* function = nullptr;
 
     bool IsFunction(JapaneseFunction f) const { return function && function->function == f; }

@@ -2,6 +2,7 @@
 #include "JapaneseGrammar.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace transfer {
 
@@ -34,11 +35,16 @@ const JapaneseFunctionWord kWords[] = {
     {u"より", J::Than, 0, u"比", u"比"},
     {u"か", J::Or, 0, u"或", u"或"},
     {u"など", J::List, 0, u"等", u"等"},
-    {u"という", J::Genitive, 0, u"这种", u"這種"},
+    // という: after a noun, the name of the thing (日本という国, 日本这个国); after a clause,
+    // what it says (見つからないというエラー, 找不到的错误).
+    {u"という", J::Genitive, 0, u"这个", u"這個"},
+    {u"という", J::Genitive, kAfterPredicate, u"的", u"的"},
+    {u"といった", J::Genitive, kAfterPredicate, u"的", u"的"},
     {u"的な", J::Genitive, 0, u"的", u"的"},
     {u"にして", J::List, 0, u"", u""},
     {u"的に", J::List, 0, u"地", u"地"},
-    {u"と言う", J::Genitive, 0, u"这种", u"這種"},
+    {u"と言う", J::Genitive, 0, u"这个", u"這個"},
+    {u"と言う", J::Genitive, kAfterPredicate, u"的", u"的"},
     {u"といった", J::Genitive, 0, u"等", u"等"},
     {u"のような", J::Genitive, 0, u"那样的", u"那樣的"},
     {u"だけ", J::List, 0, u"只", u"只"},
@@ -60,6 +66,11 @@ const JapaneseFunctionWord kWords[] = {
     {u"若しくは", J::List, 0, u"或", u"或"},
     // Compound particles: a preposition before the phrase.
     {u"への", J::Preposition, kAttributiveOnly, u"对", u"對"},
+    // のない, なき, のある after a noun: 没有理由的逮捕, 有意义的工作.
+    {u"のない", J::Preposition, kAttributiveOnly, u"没有", u"沒有"},
+    {u"のなき", J::Preposition, kAttributiveOnly, u"没有", u"沒有"},
+    {u"なき", J::Preposition, kAttributiveOnly, u"没有", u"沒有"},
+    {u"のある", J::Preposition, kAttributiveOnly, u"有", u"有"},
     {u"での", J::Preposition, kAttributiveOnly, u"在", u"在"},
     {u"からの", J::Preposition, kAttributiveOnly, u"从", u"從"},
     {u"までの", J::Preposition, kAttributiveOnly, u"到", u"到"},
@@ -167,6 +178,16 @@ const JapaneseFunctionWord kWords[] = {
     {u"なくてはならない", J::Auxiliary, kMust, u"", u""},
     {u"ねばならない", J::Auxiliary, kMust, u"", u""},
     {u"ず", J::Auxiliary, kNegative | kConnective, u"", u""},
+    // The literary negation and obligation: ざる, べからず, べし, ざるを得ない.
+    {u"ざる", J::Auxiliary, kNegative, u"", u""},
+    {u"ざるを得ない", J::Auxiliary, kMust, u"", u""},
+    {u"ざるをえない", J::Auxiliary, kMust, u"", u""},
+    {u"ねばならぬ", J::Auxiliary, kMust, u"", u""},
+    {u"ねばならず", J::Auxiliary, kMust | kConnective, u"", u""},
+    {u"べからず", J::Auxiliary, kMustNot, u"", u""},
+    {u"べからざる", J::Auxiliary, kMustNot, u"", u""},
+    {u"べし", J::Auxiliary, kShould, u"", u""},
+    {u"ことのできざる", J::Auxiliary, kPotential | kNegative, u"", u""},
     {u"ずに", J::Auxiliary, kNegative | kConnective, u"", u""},
     {u"ぬ", J::Auxiliary, kNegative, u"", u""},
     {u"ん", J::Auxiliary, kNegative, u"", u""},
@@ -302,25 +323,38 @@ void FindJapaneseFunctionWords(std::u16string_view text,
                                std::vector<const JapaneseFunctionWord*>& out) {
     if (text.empty())
         return;
-    // The entries by their first character, in the table's order within one character.
+    // The entries by their first character, longest first, in the table's order within one
+    // length: the order of the answer, made once.
     static const std::vector<const JapaneseFunctionWord*> byFirst = [] {
         std::vector<const JapaneseFunctionWord*> v;
         for (const JapaneseFunctionWord& w : kWords)
             v.push_back(&w);
         std::stable_sort(v.begin(), v.end(), [](const JapaneseFunctionWord* a, const JapaneseFunctionWord* b) {
-            return a->surface[0] < b->surface[0];
+            return a->surface[0] < b->surface[0] ||
+                   (a->surface[0] == b->surface[0] && a->surface.size() > b->surface.size());
         });
         return v;
     }();
-    auto first = std::lower_bound(byFirst.begin(), byFirst.end(), text[0],
-                                  [](const JapaneseFunctionWord* w, char16_t c) { return w->surface[0] < c; });
-    for (auto it = first; it != byFirst.end() && (*it)->surface[0] == text[0]; ++it)
-        if (text.substr(0, (*it)->surface.size()) == (*it)->surface)
-            out.push_back(*it);
-    std::stable_sort(out.begin(), out.end(), [](const JapaneseFunctionWord* a,
-                                                const JapaneseFunctionWord* b) {
-        return a->surface.size() > b->surface.size();
-    });
+    // Where the entries of each first character start in byFirst, by the character itself;
+    // the entries of c are [start[c], start[c + 1]).
+    static const std::vector<uint16_t> start = [] {
+        std::vector<uint16_t> v(0x10001, uint16_t(byFirst.size()));
+        for (size_t k = byFirst.size(); k-- > 0;)
+            v[byFirst[k]->surface[0]] = uint16_t(k);
+        for (size_t c = 0x10000; c-- > 0;)
+            v[c] = std::min(v[c], v[c + 1]);
+        return v;
+    }();
+    const bool had = !out.empty();
+    for (size_t k = start[text[0]], end = start[size_t(text[0]) + 1]; k < end; ++k) {
+        const std::u16string_view surface = byFirst[k]->surface;
+        if (surface.size() <= text.size() && text.compare(0, surface.size(), surface) == 0)
+            out.push_back(byFirst[k]);
+    }
+    if (had)
+        std::stable_sort(out.begin(), out.end(), [](const JapaneseFunctionWord* a, const JapaneseFunctionWord* b) {
+            return a->surface.size() > b->surface.size();
+        });
 }
 
 } // namespace transfer

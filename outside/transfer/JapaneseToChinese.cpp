@@ -4,6 +4,8 @@
 #include "CharacterTables.h"
 #include "Punctuation.h"
 
+#include <cstdint>
+#include <iterator>
 #include <utility>
 
 namespace transfer {
@@ -33,6 +35,7 @@ struct Phrase {
     Pieces final;          // 吗, 吧
     bool question = false;
     bool degree = false;   // an adverb of the clause stands before the adjective: no 很
+    bool placeIsVerb = false;  // 本は机の上にある: 书在桌子上, 在 without 有
 };
 
 Piece Grammar(std::u16string_view simplified, std::u16string_view traditional,
@@ -50,6 +53,15 @@ Piece Grammar(std::u16string_view simplified, std::u16string_view traditional,
 
 void Append(Pieces& to, const Pieces& from) { to.insert(to.end(), from.begin(), from.end()); }
 
+// Append for pieces no longer needed where they were.
+void Take(Pieces& to, Pieces& from) {
+    if (to.empty() && to.capacity() < from.size())
+        to.swap(from);
+    else
+        to.insert(to.end(), std::make_move_iterator(from.begin()), std::make_move_iterator(from.end()));
+    from.clear();
+}
+
 class CJcTransfer {
 public:
     CJcTransfer(const std::vector<JapaneseToken>& tokens, std::u16string_view source,
@@ -57,6 +69,7 @@ public:
         : m_tokens(tokens), m_source(source), m_tables(tables) {}
 
     Pieces Run() {
+        m_out.reserve(m_tokens.size() + 8);
         BuildPhrases();
         AssembleClauses();
         return std::move(m_out);
@@ -148,6 +161,7 @@ private:
     }
 
     void BuildPhrases() {
+        m_phrases.reserve(m_tokens.size());
         size_t i = 0;
         while (i < m_tokens.size()) {
             const JapaneseToken& t = m_tokens[i];
@@ -236,6 +250,16 @@ private:
             p.body.push_back(Grammar(w.simplified, w.traditional, &t));
             AddFeatures(p, w.features & ~kContinuing, t);
             return CollectPredicate(p, i + 1, t);
+        case J::Auxiliary:
+            if ((w.features & kNegative) && w.surface.substr(0, 1) == u"な") {
+                // 机の上にない: ない after a particle, there is none there.
+                p.kind = Phrase::Kind::Predicate;
+                p.existence = true;
+                p.body.push_back(Grammar(u"有", u"有"));
+                AddFeatures(p, w.features, t);
+                return CollectPredicate(p, i + 1, t);
+            }
+            break;
         case J::Conjunctive:
         case J::Final:
             if (!m_phrases.empty() && m_phrases.back().kind == Phrase::Kind::Predicate) {
@@ -261,6 +285,7 @@ private:
     size_t BuildNominal(size_t i) {
         Phrase p;
         p.kind = Phrase::Kind::Nominal;
+        p.body.reserve(4);
         bool lastIsTime = false;
         while (i < m_tokens.size()) {
             const JapaneseToken& t = m_tokens[i];
@@ -345,7 +370,7 @@ private:
             modifier.kind = Phrase::Kind::Nominal;
             const JapaneseFunctionWord& w = *p.marker->function;
             modifier.body.push_back(Grammar(w.simplified, w.traditional, p.marker));
-            Append(modifier.body, p.body);
+            Take(modifier.body, p.body);
             if (!w.simplifiedAfter.empty())
                 modifier.body.push_back(Grammar(w.simplifiedAfter, w.traditionalAfter));
             modifier.body.push_back(Grammar(u"的", u"的"));
@@ -424,6 +449,14 @@ private:
             }
         }
         const uint32_t openFeatures = kConnective | kConditional | kContinuing;
+        // 見つからないというエラー: という joins the clause to its noun as a relative clause.
+        if (const JapaneseToken* quote = At(i); quote && quote->type == TokenType::Function &&
+                                                quote->function->function == J::Genitive &&
+                                                (quote->function->features & kAfterPredicate)) {
+            const JapaneseToken* noun = At(i + 1);
+            if (noun && (IsNominal(*noun) || IsAttributiveAdjective(i + 1)))
+                ++i;
+        }
         const JapaneseToken* next = At(i);
         const bool beforeNoun = next && (IsNominal(*next) || IsAttributiveAdjective(i));
         p.attributive = beforeNoun && !(p.features & openFeatures) && p.final.empty() &&
@@ -457,7 +490,7 @@ private:
                 modal(adjectival ? u"不" : u"不是", adjectival ? u"不" : u"不是", kNegative);
             else if (!adjectival)
                 out.push_back(Grammar(u"是", u"是", pred.copula));
-            Append(out, pred.body);
+            Take(out, pred.body);
             return;
         }
         if (f & kMustNot)
@@ -474,7 +507,10 @@ private:
                 frontModal(u"不能", u"不能", kNegative);
                 potentialDone = true;
             } else if (pred.existence) {
-                frontModal(u"没", u"沒", kNegative);
+                if (pred.placeIsVerb)
+                    frontModal(u"不", u"不", kNegative);
+                else
+                    frontModal(u"没", u"沒", kNegative);
             } else if (((f & kPast) || (f & kExperience)) && pred.head == Phrase::Head::Verb) {
                 frontModal(u"没有", u"沒有", kNegative);
             } else {
@@ -494,7 +530,8 @@ private:
         if (pred.head == Phrase::Head::Adjective && !(f & kNegative) && pred.body.size() == 1 &&
             pred.body[0].text.size() == 1 && !pred.attributive && !pred.degree)
             out.push_back(Grammar(u"很", u"很"));
-        Append(out, pred.body);
+        if (!pred.placeIsVerb)
+            Take(out, pred.body);
         if ((f & kPast) && !(f & kNegative) && !pred.attributive && pred.head == Phrase::Head::Verb)
             modal(u"了", u"了", kPast);
         if (f & kExperience)
@@ -546,16 +583,33 @@ private:
         for (const Phrase& ph : phrases)
             if (pred && ph.kind == Phrase::Kind::Adverb)
                 pred->degree = true;
-        Pieces before, afterVerb, objects;
+        // Room for every piece of the clause at once, rather than growing piece by piece.
+        size_t pieces = 8;
+        for (const Phrase& ph : phrases)
+            pieces += ph.body.size();
+        if (pred)
+            pieces += pred->body.size() + pred->clausePrefix.size() + pred->final.size();
+        // The clause's parts, kept between clauses for their room.
+        Pieces& before = m_before;
+        Pieces& afterVerb = m_afterVerb;
+        Pieces& objects = m_objects;
+        before.clear();
+        afterVerb.clear();
+        objects.clear();
+        before.reserve(pieces);
+        out.reserve(out.size() + pieces);
         if (pred)
             Append(before, pred->clausePrefix);
         // The end of the subject or topic, with the marks after it: where the modals go.
         size_t subjectEnd = before.size();
         bool afterSubject = false;
         bool afterSubjectNoun = false;  // the phrase before was the subject itself
+        bool topic = false;
+        size_t placeAt = SIZE_MAX;  // where the 在 of an existence's place is
+        bool thingAfterPlace = false;
         for (Phrase& ph : phrases) {
             if (ph.asObject && pred) {
-                Append(objects, ph.body);
+                Take(objects, ph.body);
                 continue;
             }
             // A bare noun is a subject at the start of the clause or as a time word (毎日); the
@@ -572,9 +626,18 @@ private:
                                ph.body[0].text != u"，" && ph.body[0].text != u"、";
             const bool keepsNoun = afterSubjectNoun && (quote || ph.kind == Phrase::Kind::Blank);
             afterSubjectNoun = false;
+            if (ph.kind == Phrase::Kind::Nominal && ph.marker && ph.marker->IsFunction(J::Topic))
+                topic = true;
+            if (pred && pred->existence && !pred->placeIsVerb && !topic && ph.kind == Phrase::Kind::Nominal &&
+                ph.marker && ph.marker->IsFunction(J::Subject)) {
+                // 机の上に本がある, 時間がない: the place, 有, then the thing (桌子上有书, 没有时间).
+                Take(objects, ph.body);
+                thingAfterPlace = true;
+                continue;
+            }
             if (subject || (afterSubject && follows) || (subjectEnd == before.size() && follows &&
                                                          ph.kind == Phrase::Kind::Adverb)) {
-                Append(before, ph.body);
+                Take(before, ph.body);
                 subjectEnd = before.size();
                 afterSubject = true;
                 afterSubjectNoun = subject || keepsNoun;
@@ -582,43 +645,49 @@ private:
             }
             afterSubject = false;
             if (!ph.marker) {
-                Append(before, ph.body);
+                Take(before, ph.body);
                 continue;
             }
             const JapaneseFunctionWord& w = *ph.marker->function;
             const JapaneseToken* m = ph.marker;
             switch (w.function) {
             case J::Object:
-                Append(objects, ph.body);
+                Take(objects, ph.body);
                 break;
             case J::Dative:
             case J::Direction:
                 if (pred && (pred->features & kPassive) && w.function == J::Dative &&
                     !pred->consumedPassive) {
                     before.push_back(Grammar(u"被", u"被", m));
-                    Append(before, ph.body);
+                    Take(before, ph.body);
                     pred->consumedPassive = true;
                 } else if (pred && pred->existence) {
+                    if (!ph.timeNoun) {
+                        placeAt = before.size();
+                        // The thing named first is where it is, just before the verb: 在 is
+                        // the verb itself.
+                        pred->placeIsVerb = topic && &ph == &phrases.back();
+                    }
                     before.push_back(Grammar(u"在", u"在", m));
-                    Append(before, ph.body);
+                    Take(before, ph.body);
                 } else if (ph.timeNoun || !pred || pred->head != Phrase::Head::Verb) {
-                    Append(before, ph.body);
+                    Take(before, ph.body);
                 } else if (TakesZaiComplement(*pred)) {
                     // 住んでいる東京に: 住在东京.
                     afterVerb.push_back(Grammar(u"在", u"在", m));
-                    Append(afterVerb, ph.body);
+                    Take(afterVerb, ph.body);
                     pred->features &= ~uint32_t(kProgressive);
                 } else {
-                    Append(afterVerb, ph.body);
+                    Take(afterVerb, ph.body);
                 }
                 break;
             case J::Also:
-                Append(before, ph.body);
+                Take(before, ph.body);
                 before.push_back(Grammar(w.simplified, w.traditional, m));
                 break;
             case J::Locative:
                 if (ph.timeNoun) {
-                    Append(before, ph.body);
+                    Take(before, ph.body);
                     break;
                 }
                 [[fallthrough]];
@@ -626,49 +695,65 @@ private:
             case J::Until:
             case J::Than:
             case J::Preposition:
+                if (pred && pred->existence && w.simplified == u"在" && !ph.timeNoun) {
+                    placeAt = before.size();
+                    pred->placeIsVerb = topic && &ph == &phrases.back();
+                }
                 before.push_back(Grammar(w.simplified, w.traditional, m));
-                Append(before, ph.body);
+                Take(before, ph.body);
                 if (!w.simplifiedAfter.empty())
                     before.push_back(Grammar(w.simplifiedAfter, w.traditionalAfter));
                 break;
             case J::With:
                 before.push_back(Grammar(u"跟", u"跟", m));
-                Append(before, ph.body);
+                Take(before, ph.body);
                 break;
             case J::Genitive:
             case J::List:
             case J::Or:
-                Append(before, ph.body);
+                Take(before, ph.body);
                 if (!w.simplified.empty())
                     before.push_back(Grammar(w.simplified, w.traditional, m));
                 break;
             default:
-                Append(before, ph.body);
+                Take(before, ph.body);
                 break;
             }
         }
+        if (thingAfterPlace) {
+            // The place stands as the subject, the negation after it: 他没有时间.
+            if (placeAt < before.size())
+                before.erase(before.begin() + std::ptrdiff_t(placeAt));
+            subjectEnd = before.size();
+        }
         if (pred) {
-            Pieces verb, modals;
+            Pieces& verb = m_verb;
+            Pieces& modals = m_modals;
+            verb.clear();
+            modals.clear();
             const bool verbal = pred->head == Phrase::Head::Verb || pred->head == Phrase::Head::Adjective;
             RenderPredicate(*pred, verb, verbal ? &modals : nullptr);
-            before.insert(before.begin() + std::ptrdiff_t(subjectEnd), modals.begin(), modals.end());
-            Append(out, before);
-            Append(out, verb);
-            Append(out, afterVerb);
-            Append(out, objects);
+            before.insert(before.begin() + std::ptrdiff_t(subjectEnd), std::make_move_iterator(modals.begin()),
+                          std::make_move_iterator(modals.end()));
+            Take(out, before);
+            Take(out, verb);
+            Take(out, afterVerb);
+            Take(out, objects);
+            // A question word makes 吗 superfluous; looked for only in a question.
             bool asksWhat = false;
-            for (const Piece& p : out)
-                for (const char16_t* q : {u"什么", u"谁", u"哪", u"怎么", u"为什么", u"多少", u"几"})
-                    asksWhat = asksWhat || p.text.find(q) != std::u16string::npos;
+            if (pred->question)
+                for (const Piece& p : out)
+                    for (const char16_t* q : {u"什么", u"谁", u"哪", u"怎么", u"为什么", u"多少", u"几"})
+                        asksWhat = asksWhat || p.text.find(q) != std::u16string::npos;
             for (Piece& p : pred->final)
                 if (!(pred->question && asksWhat))
                     out.push_back(std::move(p));
             if ((pred->features & kVolitional) && pred->final.empty())
                 out.push_back(Grammar(u"吧", u"吧", SourceOf(*pred, kVolitional)));
         } else {
-            Append(out, before);
-            Append(out, afterVerb);
-            Append(out, objects);
+            Take(out, before);
+            Take(out, afterVerb);
+            Take(out, objects);
         }
     }
 
@@ -681,16 +766,18 @@ private:
 
     void AssembleClauses() {
         std::vector<Phrase> current;
+        current.reserve(m_phrases.size());
         Pieces modifier, nextPrefix;
         auto flush = [&](Phrase* pred) {
-            Pieces clause;
+            Pieces& clause = m_clause;
+            clause.clear();
             RenderClause(current, pred, clause);
             current.clear();
             if (!nextPrefix.empty() && !clause.empty()) {
-                Append(m_out, nextPrefix);
+                Take(m_out, nextPrefix);
                 nextPrefix.clear();
             }
-            Append(m_out, clause);
+            Take(m_out, clause);
             if (pred)
                 nextPrefix = pred->nextPrefix;
         };
@@ -749,9 +836,9 @@ private:
                         current.push_back(std::move(loose));
                     }
                     flush(nullptr);
-                    Append(m_out, p.body);
+                    Take(m_out, p.body);
                 } else if (current.empty()) {
-                    Append(m_out, p.body);
+                    Take(m_out, p.body);
                 } else {
                     current.push_back(std::move(p));
                 }
@@ -774,6 +861,7 @@ private:
     const CCharacterTables& m_tables;
     std::vector<Phrase> m_phrases;
     Pieces m_out;
+    Pieces m_clause, m_before, m_afterVerb, m_objects, m_verb, m_modals;
 };
 
 } // namespace

@@ -35,11 +35,42 @@ struct Sense {
     uint8_t tier = 0;  // lower is surer
 };
 
+struct LexiconSenseRow {
+    uint32_t textOffset;
+    uint16_t textLength;
+    uint32_t alternativeOffset;
+    uint16_t alternativeLength;
+    WordKind kind;
+    uint8_t tier;
+};
+
+// The senses of one entry as the lexicon holds them: a view, valid while the lexicon is
+// unchanged, so that a lookup allocates nothing.
+class SenseList {
+public:
+    SenseList() = default;
+    SenseList(const LexiconSenseRow* rows, size_t count, const std::u16string* pool)
+        : m_rows(rows), m_count(count), m_pool(pool) {}
+    bool empty() const { return m_count == 0; }
+    size_t size() const { return m_count; }
+    Sense operator[](size_t i) const {
+        const LexiconSenseRow& r = m_rows[i];
+        const std::u16string_view pool(*m_pool);
+        return {pool.substr(r.textOffset, r.textLength), pool.substr(r.alternativeOffset, r.alternativeLength),
+                r.kind, r.tier};
+    }
+
+private:
+    const LexiconSenseRow* m_rows = nullptr;
+    size_t m_count = 0;
+    const std::u16string* m_pool = nullptr;
+};
+
 struct LexiconMatch {
     size_t length = 0;   // of the key matched
     WordKind kind;
     WordSource source = WordSource::System;
-    std::vector<Sense> senses;
+    SenseList senses;
 };
 
 class CSortedLexicon {
@@ -51,14 +82,7 @@ public:
         uint32_t firstSense;
         uint16_t senseCount;
     };
-    struct SenseRow {
-        uint32_t textOffset;
-        uint16_t textLength;
-        uint32_t alternativeOffset;
-        uint16_t alternativeLength;
-        WordKind kind;
-        uint8_t tier;
-    };
+    using SenseRow = LexiconSenseRow;
 
     // Adds a word; call Seal before the first lookup.
     void Add(const std::u16string& key, WordKind kind, const std::vector<std::u16string>& texts,
@@ -82,6 +106,12 @@ private:
     // Where the keys beginning with each first character start, in key order: the first step
     // of a lookup without a search over all entries.
     std::vector<std::pair<char16_t, uint32_t>> m_firstIndex;
+    // For a large lexicon, where the keys of each first character start, by the character
+    // itself (65,537 places, the last one the end).
+    std::vector<uint32_t> m_firstStart;
+    // The first four characters of each key packed into one number, in key order: the first
+    // steps of a lookup search this array alone instead of reaching into the keys.
+    std::vector<uint64_t> m_heads;
     std::vector<SenseRow> m_senses;
     std::u16string m_keys;
     std::u16string m_texts;

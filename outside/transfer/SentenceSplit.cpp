@@ -138,6 +138,8 @@ public:
         : m_source(source), m_chinese(direction == kChineseToJapanese), m_values(values) {}
 
     SplitText Run() {
+        m_out.text.reserve(m_source.size());
+        m_out.origin.reserve(m_source.size() + 1);
         while (m_at < m_source.size()) {
             Separator();
             if (m_at < m_source.size())
@@ -205,6 +207,12 @@ private:
     // True when the character just stored ends the sentence; the marks that belong to it are
     // taken as well.
     bool Ends(char16_t prev, char16_t c) {
+        // Kana and kanji never end a sentence: most characters go no further.
+        if ((c >= 0x3041 && c <= 0x30FF) || (c >= 0x4E00 && c <= 0x9FFF)) {
+            if (m_chinese)
+                m_fullBlankOpen = false;
+            return false;
+        }
         const SegmentationValues& v = m_values;
         const char16_t next = At(m_at);
         if (m_chinese && c == u' ' && prev == u' ')
@@ -272,7 +280,10 @@ private:
     }
 
     void Sentence() {
-        m_sentence = Chars();
+        m_sentence.text.clear();
+        m_sentence.origin.clear();
+        m_sentence.text.reserve(m_source.size() - m_at);
+        m_sentence.origin.reserve(m_source.size() - m_at);
         m_fullBlankOpen = false;
         while (m_at < m_source.size()) {
             if (const size_t lb = LineBreakAt(m_at)) {
@@ -298,6 +309,14 @@ private:
             if (Ends(prev, m_sentence.text.back()))
                 break;
         }
+        const size_t start = m_out.text.size();
+        // Without blanks there is nothing to clean: the sentence as it was read.
+        if (std::none_of(m_sentence.text.begin(), m_sentence.text.end(), IsBlank)) {
+            m_out.text += m_sentence.text;
+            m_out.origin.insert(m_out.origin.end(), m_sentence.origin.begin(), m_sentence.origin.end());
+            Emit(start, true);
+            return;
+        }
         Chars cleaned;
         if (!m_chinese)
             cleaned = CleanJapaneseBlanks(m_sentence);
@@ -307,7 +326,6 @@ private:
             cleaned = CleanChineseBlanks(m_sentence, m_values.spaceCutFlag == 0
                                                          ? size_t(999999)
                                                          : size_t(std::max(m_values.spaceCutLength, 0)));
-        const size_t start = m_out.text.size();
         m_out.text += cleaned.text;
         m_out.origin.insert(m_out.origin.end(), cleaned.origin.begin(), cleaned.origin.end());
         Emit(start, true);

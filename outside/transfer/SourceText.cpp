@@ -5,7 +5,9 @@
 
 namespace transfer {
 
-CharClass ClassOf(char16_t ch) {
+namespace {
+
+CharClass Classify(char16_t ch) {
     if (ch == u'\r' || ch == u'\n')
         return CharClass::LineBreak;
     if (ch == u' ' || ch == u'\t' || ch == 0x3000)
@@ -22,6 +24,19 @@ CharClass ClassOf(char16_t ch) {
         (ch >= 0xFF41 && ch <= 0xFF5A) || (ch >= 0xC0 && ch <= 0x24F))
         return CharClass::Latin;
     return CharClass::Punctuation;
+}
+
+} // namespace
+
+CharClass ClassOf(char16_t ch) {
+    // Every character's class worked out once: it is asked for at every character.
+    static const std::vector<CharClass> table = [] {
+        std::vector<CharClass> t(0x10000);
+        for (size_t c = 0; c < t.size(); ++c)
+            t[c] = Classify(char16_t(c));
+        return t;
+    }();
+    return table[ch];
 }
 
 std::vector<SourceRun> CutIntoRuns(const std::u16string& text) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,7 @@ struct SourceRun {
 // A "[[" without a closing "]]" marks nothing; it is translated as it stands.
 std::vector<SourceRun> CutIntoRuns(const std::u16string& text);
 
-enum class CharClass { Kanji, Hiragana, Katakana, Latin, Digit, Space, LineBreak, Punctuation };
+enum class CharClass : uint8_t { Kanji, Hiragana, Katakana, Latin, Digit, Space, LineBreak, Punctuation };
 
 CharClass ClassOf(char16_t ch);
 

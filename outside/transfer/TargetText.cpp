@@ -11,6 +11,11 @@ TargetText EncodeTarget(const Pieces& pieces, int32_t targetCodePage, const CCha
     const bool traditional = targetCodePage == kBig5;
     const CCodePage* page = tables.Page(targetCodePage);
     size_t position = 0;
+    size_t characters = 0;
+    for (const Piece& piece : pieces)
+        characters += piece.text.size();
+    out.bytes.reserve(2 * characters + 16);
+    out.records.reserve(pieces.size());
     for (const Piece& piece : pieces) {
         const std::u16string& text =
             traditional && !piece.alternative.empty() ? piece.alternative : piece.text;

@@ -10,6 +10,7 @@
 #include "SourceText.h"
 
 #include <cstring>
+#include <iterator>
 #include <limits>
 
 namespace transfer {
@@ -231,25 +232,28 @@ bool CTransferEngine::TranslateDecoded(const TransMode& mode, const std::u16stri
     // Each sentence on its own, as the editor would hand them over one by one; the pieces
     // point back into the text as it was given.
     const SplitText split = SplitSentences(text, m_direction, m_segmentation);
+    pieces.reserve(pieces.size() + split.text.size() + split.spans.size());
+    std::u16string part;
     for (const TextSpan& span : split.spans) {
-        const std::u16string part = split.text.substr(span.start, span.length);
-        Pieces translated;
+        part.assign(split.text, span.start, span.length);
+        const size_t first = pieces.size();
         if (span.sentence) {
-            TranslateSentence(mode, part, targetCodePage, translated);
+            TranslateSentence(mode, part, targetCodePage, pieces);
         } else {
             Piece p;
             p.text = CarriedOver(part, targetCodePage, mode.m_nSourceCodePage);
             p.sourceLength = span.length;
             p.word = false;
-            translated.push_back(std::move(p));
+            pieces.push_back(std::move(p));
         }
-        for (Piece& p : translated) {
+        // The span's pieces point into the text as it was given.
+        for (size_t k = first; k < pieces.size(); ++k) {
+            Piece& p = pieces[k];
             if (p.sourceLength > 0) {
                 const size_t local = span.start + p.sourceStart;
                 p.sourceStart = split.SourceStart(local);
                 p.sourceLength = split.SourceLength(local, p.sourceLength);
             }
-            pieces.push_back(std::move(p));
         }
     }
     return true;
@@ -258,9 +262,10 @@ bool CTransferEngine::TranslateDecoded(const TransMode& mode, const std::u16stri
 void CTransferEngine::TranslateSentence(const TransMode& mode, const std::u16string& text,
                                         int32_t targetCodePage, Pieces& pieces) const {
     const DictionaryStack dics = Stack();
-    std::u16string lookup = text;
-    if (m_direction == kChineseToJapanese && mode.m_nSourceCodePage == kBig5)
-        lookup = m_tables.Map(CharMap::TraditionalToSimplified, text);
+    const bool traditional = m_direction == kChineseToJapanese && mode.m_nSourceCodePage == kBig5;
+    const std::u16string mapped = traditional ? m_tables.Map(CharMap::TraditionalToSimplified, text)
+                                              : std::u16string();
+    const std::u16string& lookup = traditional ? mapped : text;
     for (const SourceRun& run : CutIntoRuns(text)) {
         if (run.kind != RunKind::Text) {
             // Line breaks and marked spans are carried over character for character, in the
@@ -283,7 +288,8 @@ void CTransferEngine::TranslateSentence(const TransMode& mode, const std::u16str
             translated = TranslateChineseTokens(AnalyzeChinese(part, run.start, dics), lookup,
                                                 m_tables, options);
         }
-        pieces.insert(pieces.end(), translated.begin(), translated.end());
+        pieces.insert(pieces.end(), std::make_move_iterator(translated.begin()),
+                      std::make_move_iterator(translated.end()));
     }
 }
 

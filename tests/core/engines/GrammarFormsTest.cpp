@@ -55,6 +55,23 @@ const Case kJapanese[] = {
     // ありません after an adjective and after a noun.
     {"入力したパスワードは正しくありません。", "输入的密码不正确。"},
     {"問題ありません。", "没有问题。"},
+    // という after a noun names the thing; after a clause it makes the clause modify the noun.
+    {"これは日本という国の話です。", "这是日本这个国的话。"},
+    {"ファイルを開くという操作を行う。", "进行开文件的操作。"},
+    // のない and のある after a noun: 没有…的, 有…的.
+    {"理由のない逮捕は禁止される。", "没有理由的逮捕被禁止。"},
+    // Literary forms: ざる, べからず, ざるを得ない, かかる, しかるに.
+    {"譲ることのできざる権利を有する。", "有不能转让的权利。"},
+    {"何人も差別されるべからず。", "不得被任何人歧视。"},
+    {"彼は行かざるを得ない。", "他必须去。"},
+    {"かかる行為は許されない。", "这样的行为不被允许。"},
+    {"しかるに、彼は来なかった。", "然而，他没有来。"},
+    // ある with a place: 在 alone after the thing named first, 有 before the thing named after;
+    // ない after a particle is the negated ある.
+    {"私の本は机の上にある。", "我的书在桌子上。"},
+    {"私の本は机の上にない。", "我的书不在桌子上。"},
+    {"机の上に本がある。", "桌子上有书。"},
+    {"彼には時間がない。", "他没有时间。"},
 };
 
 const Case kChinese[] = {
@@ -65,8 +82,21 @@ const Case kChinese[] = {
     {"这种语言具有非常清晰的语法。", "このような言語は非常に明確な語法を持つ。"},
     {"我们应该避免错误。", "私たちは誤りを避けるべきである。"},
     {"他离开了中国。", "彼は中国を離れた。"},
-    // A conjunction after the first verb's object starts a clause of its own.
-    {"打印版本信息并退出。", "バージョン情報を印刷する、かつ、退出する。"},
+    // A conjunction after the first verb's object starts a clause of its own; 并 and 而 there
+    // are the first verb's continuative form.
+    {"打印版本信息并退出。", "バージョン情報を印刷し、退出する。"},
+    // Verbs side by side share the object after the last.
+    {"用户可以创建、修改和删除文件。", "ユーザーはファイルを作成し、修改し、削除することができる。"},
+    // A verb straight before a noun modifies it, unless the first verb takes a verb as object.
+    {"删除指定文件。", "指定したファイルを削除する。"},
+    {"无法打开指定文件。", "指定したファイルを開くことができない。"},
+    // Adjectives linked by 而: the first going on to the next, before 的 and as the predicate.
+    {"这是一个简单而有效的方法。", "これは一個簡単で有効な方法である。"},
+    {"他很聪明而且勤奋。", "彼はとても聡明で、しかもまめまめしい。"},
+    // 是 is the verb of its clause; a demonstrative alone is これ.
+    {"这是我的书。", "これは私の本である。"},
+    // A word that is an adjectival noun in Japanese takes な before its noun.
+    {"他们建立自由的国家。", "彼らは自由な国を打ち立てる。"},
 };
 
 class JapaneseGrammarFormTest : public testing::TestWithParam<Case> {};

@@ -1,0 +1,17 @@
+// The editor's own cost of taking in a text: its segmentation into sentences, the baseline the
+// engines' speed is compared with. Built apart, as the editor's text library has headers of the
+// same names as the engines'.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct SegmentedText {
+    double seconds = 0;
+    std::vector<std::string> sentences;  // in the text's own code page
+};
+
+// japanese: Shift-JIS text cut as a Japanese source, otherwise GB2312 cut as a Chinese one.
+SegmentedText SegmentLikeTheEditor(const std::string& bytes, bool japanese);
+// UTF-8 to the code page the segmentation reads (932 or 936).
+std::string EncodeForSegmentation(const std::u16string& text, bool japanese);
