@@ -75,6 +75,8 @@ protected:
 
 private:
     void LoadGeneralSettings();
+    // The folder a file dialog ended in, for the next one.
+    void RememberDocumentFolder(const std::wstring& folder);
     SegmentationValues LoadSegmentation(int direction) const;
     bool AnotherInstanceIsRunning() const;
 

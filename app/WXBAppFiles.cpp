@@ -72,6 +72,13 @@ InputSettings CWXBApp::LoadInputSettings() const {
     return settings;
 }
 
+void CWXBApp::RememberDocumentFolder(const std::wstring& folder) {
+    if (folder.empty())
+        return;
+    m_docFolder = NarrowOf(folder);
+    m_userStore.WriteString(SettingKey::DocFolder, m_docFolder);
+}
+
 void CWXBApp::OnFileOpen() {
     HWND owner = MainFrame() ? MainFrame()->GetSafeHwnd() : nullptr;
     CImmInputSystem inputSystem;
@@ -83,10 +90,7 @@ void CWXBApp::OnFileOpen() {
     int storedForm = m_userStore.GetInt(SettingKey::Unicode);
     COpenFileDialog dialog(owner, storedIndex, WideOf(m_userStore.GetString(SettingKey::DocFolder)));
     bool chosen = dialog.DoModal();
-    if (!dialog.LastFolder().empty()) {
-        m_docFolder = NarrowOf(dialog.LastFolder());
-        m_userStore.WriteString(SettingKey::DocFolder, m_docFolder);
-    }
+    RememberDocumentFolder(dialog.LastFolder());
     if (!chosen)
         return;
 
@@ -126,10 +130,7 @@ bool CWXBApp::ChooseSaveFile(const std::wstring& suggestedName, bool replace, in
     SwitchDialogInput(inputSystem, LoadInputSettings(), owner, true);
     bool chosen = dialog.DoModal();
     choice.lastTypeShown = dialog.LastTypeShown();
-    if (!dialog.LastFolder().empty()) {
-        m_docFolder = NarrowOf(dialog.LastFolder());
-        m_userStore.WriteString(SettingKey::DocFolder, m_docFolder);
-    }
+    RememberDocumentFolder(dialog.LastFolder());
     if (!chosen)
         return false;
     choice.path = dialog.ChosenPath();

@@ -1,6 +1,8 @@
 // The hand-written grammar of the Japanese-to-Chinese engine.
 #include "JapaneseGrammar.h"
 
+#include "FirstCharacterIndex.h"
+
 #include <algorithm>
 #include <cstdint>
 
@@ -319,42 +321,9 @@ const JapaneseFunctionWord kWords[] = {
 
 } // namespace
 
-void FindJapaneseFunctionWords(std::u16string_view text,
-                               std::vector<const JapaneseFunctionWord*>& out) {
-    if (text.empty())
-        return;
-    // The entries by their first character, longest first, in the table's order within one
-    // length: the order of the answer, made once.
-    static const std::vector<const JapaneseFunctionWord*> byFirst = [] {
-        std::vector<const JapaneseFunctionWord*> v;
-        for (const JapaneseFunctionWord& w : kWords)
-            v.push_back(&w);
-        std::stable_sort(v.begin(), v.end(), [](const JapaneseFunctionWord* a, const JapaneseFunctionWord* b) {
-            return a->surface[0] < b->surface[0] ||
-                   (a->surface[0] == b->surface[0] && a->surface.size() > b->surface.size());
-        });
-        return v;
-    }();
-    // Where the entries of each first character start in byFirst, by the character itself;
-    // the entries of c are [start[c], start[c + 1]).
-    static const std::vector<uint16_t> start = [] {
-        std::vector<uint16_t> v(0x10001, uint16_t(byFirst.size()));
-        for (size_t k = byFirst.size(); k-- > 0;)
-            v[byFirst[k]->surface[0]] = uint16_t(k);
-        for (size_t c = 0x10000; c-- > 0;)
-            v[c] = std::min(v[c], v[c + 1]);
-        return v;
-    }();
-    const bool had = !out.empty();
-    for (size_t k = start[text[0]], end = start[size_t(text[0]) + 1]; k < end; ++k) {
-        const std::u16string_view surface = byFirst[k]->surface;
-        if (surface.size() <= text.size() && text.compare(0, surface.size(), surface) == 0)
-            out.push_back(byFirst[k]);
-    }
-    if (had)
-        std::stable_sort(out.begin(), out.end(), [](const JapaneseFunctionWord* a, const JapaneseFunctionWord* b) {
-            return a->surface.size() > b->surface.size();
-        });
+void FindJapaneseFunctionWords(std::u16string_view text, std::vector<const JapaneseFunctionWord*>& out) {
+    static const FirstCharacterIndex<JapaneseFunctionWord> index(kWords);
+    index.Find(text, out);
 }
 
 } // namespace transfer

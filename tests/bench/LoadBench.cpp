@@ -1,14 +1,12 @@
 // Detecting and loading a 10 MB Shift-JIS file and a 10 MB UTF-8 Chinese file into the document,
 // beside iconv converting the same bytes to UTF-16.
+#include "BenchTiming.h"
 #include "CodePages.h"
 #include "EncodingDetector.h"
 #include "TableFiles.h"
 #include "TextFileReader.h"
 #include "TextFileWriter.h"
 
-#include <iconv.h>
-
-#include <chrono>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -23,26 +21,6 @@ std::string Repeat(const std::string& paragraph) {
     while (text.size() + paragraph.size() <= kFileBytes)
         text += paragraph;
     return text;
-}
-
-template <typename F>
-double Seconds(F&& work) {
-    auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double IconvSeconds(const FileBytes& file, const char* from) {
-    std::vector<char> out(file.size() * 2 + 16);
-    return Seconds([&] {
-        iconv_t cd = iconv_open("UTF-16LE", from);
-        char* in = reinterpret_cast<char*>(const_cast<unsigned char*>(file.data()));
-        size_t inLeft = file.size();
-        char* o = out.data();
-        size_t outLeft = out.size();
-        iconv(cd, &in, &inLeft, &o, &outLeft);
-        iconv_close(cd);
-    });
 }
 
 void Measure(const char* name, const std::string& bytes, TransDirection direction, const char* iconvName) {
@@ -61,7 +39,7 @@ void Measure(const char* name, const std::string& bytes, TransDirection directio
     CWXBDocData document;
     TextReadOutcome outcome;
     double load = Seconds([&] { outcome = ReadTextFile(file, request, SystemCodePages(), GeneratedTables(), document); });
-    double conversion = IconvSeconds(file, iconvName);
+    double conversion = IconvSeconds(file.data(), file.size(), iconvName);
     std::printf("%-26s load %7.3f s (%d sentences, code %d, %.1f MB), iconv to UTF-16 %7.3f s, load/iconv %.1f\n",
                 name, load, document.SentenceCount(), outcome.textCode, double(file.size()) / (1024 * 1024),
                 conversion, load / conversion);

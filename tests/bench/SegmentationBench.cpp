@@ -1,12 +1,11 @@
 // Segmentation throughput on 10 MB of Japanese and of Chinese text, beside iconv converting the
 // same bytes to UTF-16.
+#include "BenchTiming.h"
 #include "CodePages.h"
 #include "SentenceSegmenter.h"
 
-#include <iconv.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -21,26 +20,6 @@ std::string Repeat(const std::string& paragraph) {
     while (text.size() < kTextBytes)
         text += paragraph;
     return text;
-}
-
-template <typename F>
-double Seconds(F&& work) {
-    auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double IconvSeconds(const std::string& text, const char* from) {
-    std::vector<char> out(text.size() * 2 + 16);
-    return Seconds([&] {
-        iconv_t cd = iconv_open("UTF-16LE", from);
-        char* in = const_cast<char*>(text.data());
-        size_t inLeft = text.size();
-        char* o = out.data();
-        size_t outLeft = out.size();
-        iconv(cd, &in, &inLeft, &o, &outLeft);
-        iconv_close(cd);
-    });
 }
 
 void Measure(const char* name, const std::string& text, unsigned codePage, TransDirection direction,
@@ -69,9 +48,9 @@ void Measure(const char* name, const std::string& text, unsigned codePage, Trans
     }
     // Reading stops at the sentence limit; compare like with like.
     std::string read = text.substr(0, consumed);
-    double conversion = IconvSeconds(read, iconvName);
+    double conversion = IconvSeconds(read.data(), read.size(), iconvName);
     for (int run = 1; run < 3; ++run)
-        conversion = std::min(conversion, IconvSeconds(read, iconvName));
+        conversion = std::min(conversion, IconvSeconds(read.data(), read.size(), iconvName));
     double mb = double(read.size()) / (1024 * 1024);
     std::printf("%-28s %8.1f MB/s segmentation (first run %.1f; %zu sentences, %.1f MB), %8.1f MB/s iconv to "
                 "UTF-16, ratio %.2f\n",

@@ -113,6 +113,11 @@ std::vector<std::wstring> ComboItems(HWND combo) {
     return items;
 }
 
+void WaitUntilClosed(HWND window) {
+    for (int i = 0; i < 200 && ::IsWindow(window); ++i)
+        ::Sleep(25);
+}
+
 void PressOk(HWND dialog) { ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); }
 
 std::string Narrow(const std::wstring& text) {
@@ -195,8 +200,7 @@ TEST_F(FileDialogTest, EncodingChosenInTheOpenDialogReadsTheFileAndIsRemembered)
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(::SendMessageW(FindDescendant(dialog, kEncodingCombo), CB_GETCURSEL, 0, 0), 10);
     ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    for (int i = 0; i < 200 && ::IsWindow(dialog); ++i)
-        ::Sleep(25);
+    WaitUntilClosed(dialog);
     Close(editor, frame);
 }
 
@@ -252,8 +256,7 @@ TEST_F(FileDialogTest, ExistingFileIsOverwrittenOnlyAfterYes) {
     HWND question = WaitForMessageBox(kSaveTitle, editor.ProcessId());
     ASSERT_NE(question, nullptr);
     ::PostMessageW(question, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), 0);
-    for (int i = 0; i < 200 && ::IsWindow(question); ++i)
-        ::Sleep(25);
+    WaitUntilClosed(question);
     EXPECT_TRUE(::IsWindow(dialog));
     EXPECT_EQ(ReadBytes(target), "keep me");
 
@@ -278,8 +281,7 @@ TEST_F(FileDialogTest, FileThatCannotBeReadLeavesTheDocumentAsItWas) {
     HWND message = WaitForMessageBox(L"Twintext", editor.ProcessId());
     ASSERT_NE(message, nullptr);
     ::PostMessageW(message, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    for (int i = 0; i < 200 && ::IsWindow(message); ++i)
-        ::Sleep(25);
+    WaitUntilClosed(message);
     EXPECT_EQ(WindowTitle(frame), L"twintext-vanishing.txt (シフト・JIS) - Twintext");
     Close(editor, frame);
 }

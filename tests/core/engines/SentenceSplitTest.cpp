@@ -81,8 +81,9 @@ TEST_P(SentenceSplitTest, CutsAsTheValuesSay) {
     const std::u16string source = Utf16FromUtf8(c.source);
     ASSERT_EQ(split.origin.size(), split.text.size() + 1);
     for (size_t i = 0; i < split.text.size(); ++i) {
-        if (split.text[i] != u' ')
+        if (split.text[i] != u' ') {
             EXPECT_EQ(split.text[i], source[split.origin[i]]) << c.source;
+        }
     }
 }
 
