@@ -2,8 +2,10 @@
 """Makes po-ja-zh.tsv, a second measurement set of the engines' chrF: the sentences that the
 Japanese and the simplified Chinese message catalogs of GLib and GdkPixbuf (Debian packages
 libglib2.0-data and libgdk-pixbuf2.0-common, LGPL) both translate from the same English message.
+With other catalogs named, it makes the held-out set the same way (systemd and
+gsettings-desktop-schemas, LGPL).
 
-Usage: make_po_set.py [LOCALE_FOLDER] > po-ja-zh.tsv   (default /usr/share/locale)
+Usage: make_po_set.py [LOCALE_FOLDER [CATALOG...]] > po-ja-zh.tsv   (default /usr/share/locale)
 
 Only whole sentences are taken: no format directives or line breaks in the message, a Japanese
 translation with kana of at least twelve characters, both translations ending in 。. Rows are in
@@ -24,7 +26,7 @@ def catalog(folder, language, name):
 
 def main(argv):
     folder = argv[1] if len(argv) > 1 else "/usr/share/locale"
-    for name in CATALOGS:
+    for name in argv[2:] or CATALOGS:
         ja, zh = catalog(folder, "ja", name), catalog(folder, "zh_CN", name)
         for english in sorted(k for k in ja if isinstance(k, str) and k and k in zh):
             j, c = ja[english], zh[english]
