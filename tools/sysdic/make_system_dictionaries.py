@@ -29,6 +29,10 @@ CHINESE_CLASS = {"n": "N", "nr": "M", "ns": "C", "nt": "N", "nz": "N", "ng": "N"
                  "u": "E", "y": "E", "i": "Y", "l": "Y", "o": "H", "e": "K", "b": "A", "z": "A",
                  "s": "L"}
 
+# Kana that begin particles, auxiliaries, light verbs and demonstratives: a noun in kana that
+# begins with one of them could take the place of those in the longest match.
+KANA_NOUN_UNSAFE_START = set("はがをにのでともへやかいなしされらせまよたてだじくこそあ")
+
 # Tags of the hand-written lists to (class, subclass, conjugation type, dictionary ending).
 HAND_KIND = {"n": (6, 1), "pn": (6, 1), "n-t": (6, 10), "vs": (6, 2), "adv": (8, 0),
              "conj": (10, 0), "adj-pn": (11, 0), "int": (12, 1), "prt": (12, 3)}
@@ -65,14 +69,18 @@ def jc_dictionary(tables, ix, hand):
     """{(key, class, subclass, conj): [(tier, commonness, order, simplified, traditional)]}"""
     words = {}
 
-    def add(kind, cands, replace=False):
+    def add(kind, cands, replace=False, kana_noun=False):
         key = kind[3]
         if not key or len(key) > MAX_KEY:
             return
         # Words spelled in hiragana alone would swallow particles ("にして", "のに"): only
-        # common content words of some length are kept from the data.
+        # common content words of some length are kept from the data, and nouns only where
+        # they are usually written in kana and cannot begin a function word (りんご, みかん).
         if not replace and all("\u3041" <= c <= "\u309f" for c in key):
-            if len(key) < 2 or key[0] in "はがをにのでともへやか" or kind[0] in (6, 12):
+            if len(key) < 2 or key[0] in "はがをにのでともへやか":
+                return
+            if kind[0] == 12 or (kind[0] == 6 and not (kana_noun and len(key) >= 3 and
+                                                      key[0] not in KANA_NOUN_UNSAFE_START)):
                 return
         # Verbs spelled alike are one word whatever their transitivity.
         slot = (key, kind[0], 3 if kind[0] == pairs.VERB else kind[1], kind[2])
@@ -101,7 +109,7 @@ def jc_dictionary(tables, ix, hand):
                                                e.line)
             rkind = pairs.japanese_kind(reading_entry)
             if rkind and len(e.reading) >= 2:
-                add(rkind, cands)
+                add(rkind, cands, kana_noun=True)
     hand_keys = set()
     for row in hand:
         word, targets, tag = row[0], row[1], row[2]

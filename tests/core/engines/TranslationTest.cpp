@@ -43,6 +43,14 @@ const Case kJapanese[] = {
     {"「明日は、雨です。」", {"“", "明天", "，", "雨", "。", "”"}, {"、", "「"}},
     // A false friend of the characters is not taken.
     {"新聞を読む。", {"读", "报纸"}, {"新闻"}},
+    // Nouns usually written in kana are words, not particles: りんご is not り + ん + ご.
+    {"りんごを食べる。", {"吃", "苹果", "。"}},
+    // Greetings and set phrases in kana.
+    {"ありがとう、すみません。", {"谢谢", "，", "对不起"}},
+    // 何で before です is not the adverb 何で (why).
+    {"これは何ですか。", {"这", "是什么"}, {"为什么"}},
+    // Loanwords in their current sense, not the pivot's first English match.
+    {"パーティーでサインした。", {"派对", "签名"}, {"党", "正弦"}},
 };
 
 const Case kChinese[] = {
@@ -52,6 +60,8 @@ const Case kChinese[] = {
     {"这个问题不难。", {"この", "問題", "は", "難しくない", "。"}},
     {"我们必须保护环境。", {"私たち", "は", "環境", "を", "保護しなければならない"}},
     {"“你好，”他说。", {"「", "、", "」", "彼"}, {"，"}},
+    // Everyday words in their common sense, not a loanword the English pivot found.
+    {"夏天的时候，游客很多。", {"夏", "観光客"}, {"サマー", "トラベラー"}},
 };
 
 class JapaneseToChineseTest : public testing::TestWithParam<Case> {};
