@@ -65,14 +65,13 @@ void Take(Pieces& to, Pieces& from) {
 class CJcTransfer {
 public:
     CJcTransfer(const std::vector<JapaneseToken>& tokens, std::u16string_view source,
-                const CCharacterTables& tables)
-        : m_tokens(tokens), m_source(source), m_tables(tables) {}
+                const CCharacterTables& tables, Pieces& out)
+        : m_tokens(tokens), m_source(source), m_tables(tables), m_out(out) {}
 
-    Pieces Run() {
-        m_out.reserve(m_tokens.size() + 8);
+    void Run() {
+        m_out.reserve(m_out.size() + m_tokens.size() + 8);
         BuildPhrases();
         AssembleClauses();
-        return std::move(m_out);
     }
 
 private:
@@ -860,15 +859,15 @@ private:
     std::u16string_view m_source;
     const CCharacterTables& m_tables;
     std::vector<Phrase> m_phrases;
-    Pieces m_out;
+    Pieces& m_out;
     Pieces m_clause, m_before, m_afterVerb, m_objects, m_verb, m_modals;
 };
 
 } // namespace
 
-Pieces TranslateJapaneseTokens(const std::vector<JapaneseToken>& tokens, std::u16string_view source,
-                               const CCharacterTables& tables) {
-    return CJcTransfer(tokens, source, tables).Run();
+void TranslateJapaneseTokens(const std::vector<JapaneseToken>& tokens, std::u16string_view source,
+                             const CCharacterTables& tables, Pieces& out) {
+    CJcTransfer(tokens, source, tables, out).Run();
 }
 
 } // namespace transfer

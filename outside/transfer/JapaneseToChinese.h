@@ -13,7 +13,8 @@ namespace transfer {
 class CCharacterTables;
 
 // source is the whole decoded sentence the tokens point into.
-Pieces TranslateJapaneseTokens(const std::vector<JapaneseToken>& tokens, std::u16string_view source,
-                               const CCharacterTables& tables);
+// The pieces are appended to out.
+void TranslateJapaneseTokens(const std::vector<JapaneseToken>& tokens, std::u16string_view source,
+                             const CCharacterTables& tables, Pieces& out);
 
 } // namespace transfer

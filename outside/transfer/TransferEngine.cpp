@@ -64,12 +64,21 @@ int32_t Deliver(const std::string& bytes, char* output, int32_t* outputSize) {
 
 } // namespace
 
+struct CTransferEngine::Buffers {
+    std::vector<JapaneseToken> japaneseTokens;
+    JapaneseAnalysisBuffers japanese;
+    std::vector<ChineseToken> chineseTokens;
+    ChineseAnalysisBuffers chinese;
+};
+
 CTransferEngine::CTransferEngine(TransDirection direction, std::filesystem::path systemFolder)
     : m_direction(direction), m_systemFolder(std::move(systemFolder)),
-      m_segmentation(DefaultSegmentation(direction)) {
+      m_segmentation(DefaultSegmentation(direction)), m_buffers(std::make_unique<Buffers>()) {
     for (auto& dic : m_userDics)
         dic = std::make_unique<CUserDictionary>(direction);
 }
+
+CTransferEngine::~CTransferEngine() = default;
 
 bool CTransferEngine::EnsureLoaded() {
     if (m_tables.IsLoaded() && m_system.IsLoaded())
@@ -279,17 +288,16 @@ void CTransferEngine::TranslateSentence(const TransMode& mode, const std::u16str
             continue;
         }
         const std::u16string_view part = std::u16string_view(lookup).substr(run.start, run.length);
-        Pieces translated;
+        Buffers& b = *m_buffers;
         if (m_direction == kJapaneseToChinese) {
-            translated = TranslateJapaneseTokens(AnalyzeJapanese(part, run.start, dics), text, m_tables);
+            AnalyzeJapanese(part, run.start, dics, b.japaneseTokens, b.japanese);
+            TranslateJapaneseTokens(b.japaneseTokens, text, m_tables, pieces);
         } else {
             ChineseOptions options;
             options.alternatives = m_nTransHomo;
-            translated = TranslateChineseTokens(AnalyzeChinese(part, run.start, dics), lookup,
-                                                m_tables, options);
+            AnalyzeChinese(part, run.start, dics, b.chineseTokens, b.chinese);
+            TranslateChineseTokens(b.chineseTokens, lookup, m_tables, options, pieces);
         }
-        pieces.insert(pieces.end(), std::make_move_iterator(translated.begin()),
-                      std::make_move_iterator(translated.end()));
     }
 }
 
