@@ -69,6 +69,9 @@ struct CTransferEngine::Buffers {
     JapaneseAnalysisBuffers japanese;
     std::vector<ChineseToken> chineseTokens;
     ChineseAnalysisBuffers chinese;
+    SplitText split;
+    std::u16string sentence;
+    Pieces pieces;
 };
 
 CTransferEngine::CTransferEngine(TransDirection direction, std::filesystem::path systemFolder)
@@ -240,9 +243,10 @@ bool CTransferEngine::TranslateDecoded(const TransMode& mode, const std::u16stri
     }
     // Each sentence on its own, as the editor would hand them over one by one; the pieces
     // point back into the text as it was given.
-    const SplitText split = SplitSentences(text, m_direction, m_segmentation);
+    SplitText& split = m_buffers->split;
+    SplitSentences(text, m_direction, m_segmentation, split);
     pieces.reserve(pieces.size() + split.text.size() + split.spans.size());
-    std::u16string part;
+    std::u16string& part = m_buffers->sentence;
     for (const TextSpan& span : split.spans) {
         part.assign(split.text, span.start, span.length);
         const size_t first = pieces.size();
@@ -308,7 +312,8 @@ bool CTransferEngine::Translate(const TransMode& mode, const std::string& source
     const std::u16string text = m_tables.Page(cp.source)->Decode(source.data(), source.size()).text;
     TransMode resolved = mode;
     resolved.m_nSourceCodePage = cp.source;
-    Pieces pieces;
+    Pieces& pieces = m_buffers->pieces;
+    pieces.clear();
     if (!TranslateDecoded(resolved, text, cp.target, pieces))
         return false;
     target = EncodeTarget(pieces, cp.target, m_tables);
