@@ -69,6 +69,7 @@ struct CTransferEngine::Buffers {
     JapaneseAnalysisBuffers japanese;
     std::vector<ChineseToken> chineseTokens;
     ChineseAnalysisBuffers chinese;
+    std::u16string source;
     SplitText split;
     std::u16string sentence;
     Pieces pieces;
@@ -309,14 +310,15 @@ bool CTransferEngine::Translate(const TransMode& mode, const std::string& source
     const CodePages cp = Resolve(m_direction, mode);
     if (!cp.source || !cp.target || !EnsureLoaded())
         return false;
-    const std::u16string text = m_tables.Page(cp.source)->Decode(source.data(), source.size()).text;
+    std::u16string& text = m_buffers->source;
+    m_tables.Page(cp.source)->Decode(source.data(), source.size(), text);
     TransMode resolved = mode;
     resolved.m_nSourceCodePage = cp.source;
     Pieces& pieces = m_buffers->pieces;
     pieces.clear();
     if (!TranslateDecoded(resolved, text, cp.target, pieces))
         return false;
-    target = EncodeTarget(pieces, cp.target, m_tables);
+    EncodeTarget(pieces, cp.target, m_tables, target);
     return true;
 }
 
