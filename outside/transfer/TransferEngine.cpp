@@ -67,6 +67,7 @@ int32_t Deliver(const std::string& bytes, char* output, int32_t* outputSize) {
 struct CTransferEngine::Buffers {
     std::vector<JapaneseToken> japaneseTokens;
     JapaneseAnalysisBuffers japanese;
+    JapaneseToChineseBuffers japaneseToChinese;
     std::vector<ChineseToken> chineseTokens;
     ChineseAnalysisBuffers chinese;
     std::u16string source;
@@ -296,7 +297,7 @@ void CTransferEngine::TranslateSentence(const TransMode& mode, const std::u16str
         Buffers& b = *m_buffers;
         if (m_direction == kJapaneseToChinese) {
             AnalyzeJapanese(part, run.start, dics, b.japaneseTokens, b.japanese);
-            TranslateJapaneseTokens(b.japaneseTokens, text, m_tables, pieces);
+            TranslateJapaneseTokens(b.japaneseTokens, text, m_tables, pieces, b.japaneseToChinese);
         } else {
             ChineseOptions options;
             options.alternatives = m_nTransHomo;
