@@ -53,20 +53,27 @@ DecodedText CCodePage::Decode(const char* bytes) const {
 
 DecodedText CCodePage::Decode(const char* bytes, size_t length) const {
     DecodedText out;
-    out.text.reserve(length);
+    Decode(bytes, length, out.text);
+    return out;
+}
+
+void CCodePage::Decode(const char* bytes, size_t length, std::u16string& text) const {
+    // At most one character a byte: written in place, then cut to the characters made.
+    text.resize(length);
+    char16_t* out = text.data();
     for (size_t i = 0; i < length; ++i) {
         const uint8_t b = uint8_t(bytes[i]);
         if (IsLead(b) && i + 1 < length && bytes[i + 1] != 0) {
             const uint8_t trail = uint8_t(bytes[++i]);
             const char16_t ch = m_double[size_t(b - 0x80) * 256 + trail];
-            out.text.push_back(ch ? ch : kUndecodable);
+            *out++ = ch ? ch : kUndecodable;
         } else if (b < 0x80) {
-            out.text.push_back(char16_t(b));
+            *out++ = char16_t(b);
         } else {
-            out.text.push_back(m_single[b] ? m_single[b] : kUndecodable);
+            *out++ = m_single[b] ? m_single[b] : kUndecodable;
         }
     }
-    return out;
+    text.resize(size_t(out - text.data()));
 }
 
 bool CCodePage::CanEncode(char16_t ch) const {

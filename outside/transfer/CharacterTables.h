@@ -38,8 +38,26 @@ public:
     // the high bit set except FF; a lead byte before the terminator is a character of its own.
     DecodedText Decode(const char* bytes) const;
     DecodedText Decode(const char* bytes, size_t length) const;
+    // The same into text, whose buffer is kept.
+    void Decode(const char* bytes, size_t length, std::u16string& text) const;
     // Characters the code page lacks become "?".
     void Encode(char16_t ch, std::string& out) const;
+    // Encode into room for two bytes at out; returns the place after the bytes written.
+    char* EncodeTo(char16_t ch, char* out) const {
+        if (ch < 0x80) {
+            *out++ = char(ch);
+            return out;
+        }
+        const uint16_t code = m_encode.empty() ? 0 : m_encode[ch];
+        if (code == 0) {
+            *out++ = '?';
+            return out;
+        }
+        if (code > 0xFF)
+            *out++ = char(code >> 8);
+        *out++ = char(code & 0xFF);
+        return out;
+    }
     bool CanEncode(char16_t ch) const;
 
 private:

@@ -17,17 +17,11 @@ int SourceRank(WordSource source) {
     }
 }
 
-// The longest word at the start of text and every other length a word there has; a length
-// found in the grammar table is marked.
-struct Reach {
-    ChineseToken best;
-    size_t length = 0;
-    std::vector<std::pair<size_t, bool>> lengths;
-};
-
-Reach LongestAt(std::u16string_view rest, const DictionaryStack& dics,
-                std::vector<LexiconMatch>& matches, std::vector<const ChineseFunctionWord*>& functions) {
-    Reach r;
+void LongestAt(std::u16string_view rest, const DictionaryStack& dics, std::vector<LexiconMatch>& matches,
+               std::vector<const ChineseFunctionWord*>& functions, ChineseReach& r) {
+    r.best = ChineseToken();
+    r.length = 0;
+    r.lengths.clear();
     int bestRank = 99;
     auto consider = [&](size_t length, int rank, ChineseToken&& t) {
         const bool grammar = t.type == TokenType::Function;
@@ -59,17 +53,6 @@ Reach LongestAt(std::u16string_view rest, const DictionaryStack& dics,
         t.source = WordSource::Grammar;
         consider(functions.front()->surface.size(), SourceRank(WordSource::Grammar), std::move(t));
     }
-    return r;
-}
-
-// The reach of the longest word at text's start, and whether it is a grammar word.
-std::pair<size_t, bool> LongestLength(std::u16string_view rest, const DictionaryStack& dics,
-                                      std::vector<LexiconMatch>& matches,
-                                      std::vector<const ChineseFunctionWord*>& functions) {
-    if (rest.empty())
-        return {0, false};
-    const Reach r = LongestAt(rest, dics, matches, functions);
-    return {r.length == 0 ? 1 : r.length, r.best.type == TokenType::Function};
 }
 
 } // namespace
@@ -77,26 +60,43 @@ std::pair<size_t, bool> LongestLength(std::u16string_view rest, const Dictionary
 std::vector<ChineseToken> AnalyzeChinese(std::u16string_view text, size_t offset,
                                          const DictionaryStack& dics) {
     std::vector<ChineseToken> tokens;
+    ChineseAnalysisBuffers buffers;
+    AnalyzeChinese(text, offset, dics, tokens, buffers);
+    return tokens;
+}
+
+void AnalyzeChinese(std::u16string_view text, size_t offset, const DictionaryStack& dics,
+                    std::vector<ChineseToken>& tokens, ChineseAnalysisBuffers& buffers) {
+    tokens.clear();
     tokens.reserve(text.size());
-    std::vector<LexiconMatch> matches;
-    std::vector<const ChineseFunctionWord*> functions;
-    // The reach of the longest word at each position, found once: the look two words ahead
-    // asks for the same positions again and again.
-    std::vector<std::pair<size_t, bool>> reach(text.size() + 1, {0, false});
-    std::vector<bool> known(text.size() + 1, false);
-    auto longestFrom = [&](size_t at) {
+    std::vector<LexiconMatch>& matches = buffers.matches;
+    std::vector<const ChineseFunctionWord*>& functions = buffers.functions;
+    // The reach of the words at each position, found once: the look two words ahead asks for
+    // the positions that the cut reaches next.
+    std::vector<ChineseReach>& reaches = buffers.reaches;
+    if (reaches.size() < text.size() + 1)
+        reaches.resize(text.size() + 1);
+    std::vector<bool>& known = buffers.known;
+    known.assign(text.size() + 1, false);
+    auto reachAt = [&](size_t at) -> const ChineseReach& {
         if (!known[at]) {
-            reach[at] = LongestLength(text.substr(at), dics, matches, functions);
+            LongestAt(text.substr(at), dics, matches, functions, reaches[at]);
             known[at] = true;
         }
-        return reach[at];
+        return reaches[at];
+    };
+    auto longestFrom = [&](size_t at) -> std::pair<size_t, bool> {
+        if (at >= text.size())
+            return {0, false};
+        const ChineseReach& r = reachAt(at);
+        return {r.length == 0 ? 1 : r.length, r.best.type == TokenType::Function};
     };
     size_t i = 0;
     while (i < text.size()) {
         const std::u16string_view rest = text.substr(i);
-        Reach here = LongestAt(rest, dics, matches, functions);
+        const ChineseReach& here = reachAt(i);
         size_t bestLength = here.length;
-        ChineseToken best = std::move(here.best);
+        ChineseToken best = here.best;
         if (bestLength > 1) {
             // Two words ahead: a shorter first word wins when the pair reaches further, or as
             // far with more grammar words (受 + 任何, not 受任 + 何).
@@ -117,10 +117,11 @@ std::vector<ChineseToken> AnalyzeChinese(std::u16string_view text, size_t offset
                 }
             }
             if (chosen != bestLength) {
-                Reach shorter = LongestAt(rest.substr(0, chosen), dics, matches, functions);
+                ChineseReach& shorter = buffers.shorter;
+                LongestAt(rest.substr(0, chosen), dics, matches, functions, shorter);
                 if (shorter.length == chosen) {
                     bestLength = chosen;
-                    best = std::move(shorter.best);
+                    best = shorter.best;
                 }
             }
         }
@@ -145,7 +146,6 @@ std::vector<ChineseToken> AnalyzeChinese(std::u16string_view text, size_t offset
         tokens.push_back(std::move(best));
         i += bestLength;
     }
-    return tokens;
 }
 
 } // namespace transfer

@@ -22,10 +22,10 @@ void Append(Pieces& to, const Pieces& from) { to.insert(to.end(), from.begin(), 
 class CCjTransfer {
 public:
     CCjTransfer(const std::vector<ChineseToken>& tokens, std::u16string_view source,
-                const CCharacterTables& tables, const ChineseOptions& options)
-        : m_tokens(tokens), m_source(source), m_tables(tables), m_options(options) {}
+                const CCharacterTables& tables, const ChineseOptions& options, Pieces& out)
+        : m_tokens(tokens), m_source(source), m_tables(tables), m_options(options), m_out(out) {}
 
-    Pieces Run() {
+    void Run() {
         size_t from = 0;
         for (size_t i = 0; i <= m_tokens.size(); ++i) {
             if (i < m_tokens.size() && !EndsClause(m_tokens[i]))
@@ -35,7 +35,6 @@ public:
                 m_out.push_back(Mark(m_tokens[i]));
             from = i + 1;
         }
-        return std::move(m_out);
     }
 
 private:
@@ -599,15 +598,15 @@ private:
     std::u16string_view m_source;
     const CCharacterTables& m_tables;
     ChineseOptions m_options;
-    Pieces m_out;
+    Pieces& m_out;
     int m_nDepth = 0;
 };
 
 } // namespace
 
-Pieces TranslateChineseTokens(const std::vector<ChineseToken>& tokens, std::u16string_view source,
-                              const CCharacterTables& tables, const ChineseOptions& options) {
-    return CCjTransfer(tokens, source, tables, options).Run();
+void TranslateChineseTokens(const std::vector<ChineseToken>& tokens, std::u16string_view source,
+                            const CCharacterTables& tables, const ChineseOptions& options, Pieces& out) {
+    CCjTransfer(tokens, source, tables, options, out).Run();
 }
 
 } // namespace transfer

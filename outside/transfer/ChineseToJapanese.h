@@ -19,7 +19,8 @@ struct ChineseOptions {
     int32_t alternatives = 1;
 };
 
-Pieces TranslateChineseTokens(const std::vector<ChineseToken>& tokens, std::u16string_view source,
-                              const CCharacterTables& tables, const ChineseOptions& options);
+// The pieces are appended to out.
+void TranslateChineseTokens(const std::vector<ChineseToken>& tokens, std::u16string_view source,
+                            const CCharacterTables& tables, const ChineseOptions& options, Pieces& out);
 
 } // namespace transfer

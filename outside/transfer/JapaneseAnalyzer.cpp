@@ -156,9 +156,17 @@ bool IsPredicateToken(const JapaneseToken& token) {
 std::vector<JapaneseToken> AnalyzeJapanese(std::u16string_view text, size_t offset,
                                            const DictionaryStack& dics) {
     std::vector<JapaneseToken> tokens;
+    JapaneseAnalysisBuffers buffers;
+    AnalyzeJapanese(text, offset, dics, tokens, buffers);
+    return tokens;
+}
+
+void AnalyzeJapanese(std::u16string_view text, size_t offset, const DictionaryStack& dics,
+                     std::vector<JapaneseToken>& tokens, JapaneseAnalysisBuffers& buffers) {
+    tokens.clear();
     tokens.reserve(text.size());
-    std::vector<LexiconMatch> matches;
-    std::vector<const JapaneseFunctionWord*> functions;
+    std::vector<LexiconMatch>& matches = buffers.matches;
+    std::vector<const JapaneseFunctionWord*>& functions = buffers.functions;
     size_t i = 0;
     while (i < text.size()) {
         const std::u16string_view rest = text.substr(i);
@@ -251,7 +259,6 @@ std::vector<JapaneseToken> AnalyzeJapanese(std::u16string_view text, size_t offs
         tokens.push_back(std::move(best.token));
         i += best.length;
     }
-    return tokens;
 }
 
 } // namespace transfer

@@ -36,9 +36,18 @@ struct UnknownRun {
 };
 UnknownRun UnknownRunAt(std::u16string_view text, bool katakanaRuns);
 
+// The buffers of an analysis, kept by the caller for the next one so that it allocates little.
+struct JapaneseAnalysisBuffers {
+    std::vector<LexiconMatch> matches;
+    std::vector<const JapaneseFunctionWord*> functions;
+};
+
 // text is one run of the source; offset is where it starts in the whole source.
 std::vector<JapaneseToken> AnalyzeJapanese(std::u16string_view text, size_t offset,
                                            const DictionaryStack& dics);
+// The same into tokens, which is cleared first.
+void AnalyzeJapanese(std::u16string_view text, size_t offset, const DictionaryStack& dics,
+                     std::vector<JapaneseToken>& tokens, JapaneseAnalysisBuffers& buffers);
 
 // Whether the token ends a predicate that a conjunctive particle or auxiliary can follow.
 bool IsPredicateToken(const JapaneseToken& token);

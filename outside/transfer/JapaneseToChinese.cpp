@@ -65,14 +65,15 @@ void Take(Pieces& to, Pieces& from) {
 class CJcTransfer {
 public:
     CJcTransfer(const std::vector<JapaneseToken>& tokens, std::u16string_view source,
-                const CCharacterTables& tables)
-        : m_tokens(tokens), m_source(source), m_tables(tables) {}
+                const CCharacterTables& tables, Pieces& out, JapaneseToChineseBuffers& buffers)
+        : m_tokens(tokens), m_source(source), m_tables(tables), m_out(out), m_clause(buffers.clause),
+          m_before(buffers.before), m_afterVerb(buffers.afterVerb), m_objects(buffers.objects),
+          m_verb(buffers.verb), m_modals(buffers.modals) {}
 
-    Pieces Run() {
-        m_out.reserve(m_tokens.size() + 8);
+    void Run() {
+        m_out.reserve(m_out.size() + m_tokens.size() + 8);
         BuildPhrases();
         AssembleClauses();
-        return std::move(m_out);
     }
 
 private:
@@ -860,15 +861,21 @@ private:
     std::u16string_view m_source;
     const CCharacterTables& m_tables;
     std::vector<Phrase> m_phrases;
-    Pieces m_out;
-    Pieces m_clause, m_before, m_afterVerb, m_objects, m_verb, m_modals;
+    Pieces& m_out;
+    Pieces &m_clause, &m_before, &m_afterVerb, &m_objects, &m_verb, &m_modals;
 };
 
 } // namespace
 
-Pieces TranslateJapaneseTokens(const std::vector<JapaneseToken>& tokens, std::u16string_view source,
-                               const CCharacterTables& tables) {
-    return CJcTransfer(tokens, source, tables).Run();
+void TranslateJapaneseTokens(const std::vector<JapaneseToken>& tokens, std::u16string_view source,
+                             const CCharacterTables& tables, Pieces& out) {
+    JapaneseToChineseBuffers buffers;
+    CJcTransfer(tokens, source, tables, out, buffers).Run();
+}
+
+void TranslateJapaneseTokens(const std::vector<JapaneseToken>& tokens, std::u16string_view source,
+                             const CCharacterTables& tables, Pieces& out, JapaneseToChineseBuffers& buffers) {
+    CJcTransfer(tokens, source, tables, out, buffers).Run();
 }
 
 } // namespace transfer

@@ -13,7 +13,15 @@ namespace transfer {
 class CCharacterTables;
 
 // source is the whole decoded sentence the tokens point into.
-Pieces TranslateJapaneseTokens(const std::vector<JapaneseToken>& tokens, std::u16string_view source,
-                               const CCharacterTables& tables);
+// The room of a clause's parts, kept by the caller between translations.
+struct JapaneseToChineseBuffers {
+    Pieces clause, before, afterVerb, objects, verb, modals;
+};
+
+// The pieces are appended to out.
+void TranslateJapaneseTokens(const std::vector<JapaneseToken>& tokens, std::u16string_view source,
+                             const CCharacterTables& tables, Pieces& out);
+void TranslateJapaneseTokens(const std::vector<JapaneseToken>& tokens, std::u16string_view source,
+                             const CCharacterTables& tables, Pieces& out, JapaneseToChineseBuffers& buffers);
 
 } // namespace transfer

@@ -134,10 +134,28 @@ Chars CleanChineseBlanks(const Chars& in, size_t limit) {
 
 class CSplitter {
 public:
-    CSplitter(const std::u16string& source, TransDirection direction, const SegmentationValues& values)
-        : m_source(source), m_chinese(direction == kChineseToJapanese), m_values(values) {}
+    CSplitter(const std::u16string& source, TransDirection direction, const SegmentationValues& values,
+              SplitText& out)
+        : m_source(source), m_chinese(direction == kChineseToJapanese), m_values(values), m_out(out) {}
 
-    SplitText Run() {
+    void Run() {
+        m_out.text.clear();
+        m_out.origin.clear();
+        m_out.spans.clear();
+        // Without line breaks, blanks, control characters and marks the text stays as it is:
+        // only where its sentences end is to be found.
+        m_bVerbatim = std::none_of(m_source.begin(), m_source.end(), [](char16_t c) {
+            return c <= 0x20 || c == kFullBlank || c == u'[';
+        });
+        if (m_bVerbatim) {
+            while (m_at < m_source.size())
+                VerbatimSentence();
+            m_out.text = m_source;
+            m_out.origin.resize(m_source.size() + 1);
+            for (size_t i = 0; i <= m_source.size(); ++i)
+                m_out.origin[i] = i;
+            return;
+        }
         m_out.text.reserve(m_source.size());
         m_out.origin.reserve(m_source.size() + 1);
         while (m_at < m_source.size()) {
@@ -146,7 +164,6 @@ public:
                 Sentence();
         }
         m_out.origin.push_back(m_source.size());
-        return std::move(m_out);
     }
 
 private:
@@ -186,8 +203,22 @@ private:
 
     void Store(size_t at) {
         const char16_t c = m_source[at];
-        m_sentence.Put(c < 0x20 ? u' ' : c, at);
+        if (!m_bVerbatim)
+            m_sentence.Put(c < 0x20 ? u' ' : c, at);
         m_lineBytes += IsSingleByte(c) ? 1 : 2;
+    }
+
+    // Sentence for a verbatim text: the characters stored are the source's own.
+    void VerbatimSentence() {
+        const size_t begin = m_at;
+        m_fullBlankOpen = false;
+        while (m_at < m_source.size()) {
+            const char16_t prev = m_at > begin ? m_source[m_at - 1] : 0;
+            Store(m_at++);
+            if (Ends(prev, m_source[m_at - 1]))
+                break;
+        }
+        m_out.spans.push_back({begin, m_at - begin, true});
     }
 
     // Stores the characters at the reading place while they are ch.
@@ -337,8 +368,9 @@ private:
     size_t m_at = 0;
     size_t m_lineBytes = 0;  // source bytes since the last line break
     bool m_fullBlankOpen = false;
+    bool m_bVerbatim = false;
     Chars m_sentence;
-    SplitText m_out;
+    SplitText& m_out;
 };
 
 } // namespace
@@ -376,7 +408,14 @@ SegmentationValues SegmentationOf(const TransConfig& config) {
 
 SplitText SplitSentences(const std::u16string& source, TransDirection direction,
                          const SegmentationValues& values) {
-    return CSplitter(source, direction, values).Run();
+    SplitText out;
+    CSplitter(source, direction, values, out).Run();
+    return out;
+}
+
+void SplitSentences(const std::u16string& source, TransDirection direction, const SegmentationValues& values,
+                    SplitText& out) {
+    CSplitter(source, direction, values, out).Run();
 }
 
 } // namespace transfer

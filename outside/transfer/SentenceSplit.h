@@ -38,5 +38,8 @@ struct SplitText {
 // Spans cover text in order. Marked spans "[[" … "]]" are never cut.
 SplitText SplitSentences(const std::u16string& source, TransDirection direction,
                          const SegmentationValues& values);
+// The same into out, whose buffers are kept.
+void SplitSentences(const std::u16string& source, TransDirection direction, const SegmentationValues& values,
+                    SplitText& out);
 
 } // namespace transfer

@@ -28,5 +28,7 @@ struct TargetText {
 
 // targetCodePage 936, 950, 932 or 10932; traditional text is taken for 950 where it is given.
 TargetText EncodeTarget(const Pieces& pieces, int32_t targetCodePage, const CCharacterTables& tables);
+// The same into out, whose buffers are kept.
+void EncodeTarget(const Pieces& pieces, int32_t targetCodePage, const CCharacterTables& tables, TargetText& out);
 
 } // namespace transfer

@@ -64,12 +64,26 @@ int32_t Deliver(const std::string& bytes, char* output, int32_t* outputSize) {
 
 } // namespace
 
+struct CTransferEngine::Buffers {
+    std::vector<JapaneseToken> japaneseTokens;
+    JapaneseAnalysisBuffers japanese;
+    JapaneseToChineseBuffers japaneseToChinese;
+    std::vector<ChineseToken> chineseTokens;
+    ChineseAnalysisBuffers chinese;
+    std::u16string source;
+    SplitText split;
+    std::u16string sentence;
+    Pieces pieces;
+};
+
 CTransferEngine::CTransferEngine(TransDirection direction, std::filesystem::path systemFolder)
     : m_direction(direction), m_systemFolder(std::move(systemFolder)),
-      m_segmentation(DefaultSegmentation(direction)) {
+      m_segmentation(DefaultSegmentation(direction)), m_buffers(std::make_unique<Buffers>()) {
     for (auto& dic : m_userDics)
         dic = std::make_unique<CUserDictionary>(direction);
 }
+
+CTransferEngine::~CTransferEngine() = default;
 
 bool CTransferEngine::EnsureLoaded() {
     if (m_tables.IsLoaded() && m_system.IsLoaded())
@@ -231,9 +245,10 @@ bool CTransferEngine::TranslateDecoded(const TransMode& mode, const std::u16stri
     }
     // Each sentence on its own, as the editor would hand them over one by one; the pieces
     // point back into the text as it was given.
-    const SplitText split = SplitSentences(text, m_direction, m_segmentation);
+    SplitText& split = m_buffers->split;
+    SplitSentences(text, m_direction, m_segmentation, split);
     pieces.reserve(pieces.size() + split.text.size() + split.spans.size());
-    std::u16string part;
+    std::u16string& part = m_buffers->sentence;
     for (const TextSpan& span : split.spans) {
         part.assign(split.text, span.start, span.length);
         const size_t first = pieces.size();
@@ -279,17 +294,16 @@ void CTransferEngine::TranslateSentence(const TransMode& mode, const std::u16str
             continue;
         }
         const std::u16string_view part = std::u16string_view(lookup).substr(run.start, run.length);
-        Pieces translated;
+        Buffers& b = *m_buffers;
         if (m_direction == kJapaneseToChinese) {
-            translated = TranslateJapaneseTokens(AnalyzeJapanese(part, run.start, dics), text, m_tables);
+            AnalyzeJapanese(part, run.start, dics, b.japaneseTokens, b.japanese);
+            TranslateJapaneseTokens(b.japaneseTokens, text, m_tables, pieces, b.japaneseToChinese);
         } else {
             ChineseOptions options;
             options.alternatives = m_nTransHomo;
-            translated = TranslateChineseTokens(AnalyzeChinese(part, run.start, dics), lookup,
-                                                m_tables, options);
+            AnalyzeChinese(part, run.start, dics, b.chineseTokens, b.chinese);
+            TranslateChineseTokens(b.chineseTokens, lookup, m_tables, options, pieces);
         }
-        pieces.insert(pieces.end(), std::make_move_iterator(translated.begin()),
-                      std::make_move_iterator(translated.end()));
     }
 }
 
@@ -297,13 +311,15 @@ bool CTransferEngine::Translate(const TransMode& mode, const std::string& source
     const CodePages cp = Resolve(m_direction, mode);
     if (!cp.source || !cp.target || !EnsureLoaded())
         return false;
-    const std::u16string text = m_tables.Page(cp.source)->Decode(source.data(), source.size()).text;
+    std::u16string& text = m_buffers->source;
+    m_tables.Page(cp.source)->Decode(source.data(), source.size(), text);
     TransMode resolved = mode;
     resolved.m_nSourceCodePage = cp.source;
-    Pieces pieces;
+    Pieces& pieces = m_buffers->pieces;
+    pieces.clear();
     if (!TranslateDecoded(resolved, text, cp.target, pieces))
         return false;
-    target = EncodeTarget(pieces, cp.target, m_tables);
+    EncodeTarget(pieces, cp.target, m_tables, target);
     return true;
 }
 

@@ -46,6 +46,7 @@ public:
     // systemFolder holds KANJI.TBL and the direction's JCMAIN or CJMAIN files; they are read
     // when first needed.
     CTransferEngine(TransDirection direction, std::filesystem::path systemFolder);
+    ~CTransferEngine();
 
     int32_t Transfer(const TransMode& mode, const char* source, char* output, int32_t* outputSize,
                      WordRecord* records, int32_t* recordCount);
@@ -104,6 +105,10 @@ private:
         bool valid = false;
     } m_cache;
     uint32_t m_nGeneration = 1;
+
+    // The working buffers of a translation, kept for the next one so that it allocates little.
+    struct Buffers;
+    std::unique_ptr<Buffers> m_buffers;
 };
 
 } // namespace transfer
