@@ -44,9 +44,12 @@ private:
             return false;
         if (t.type != TokenType::Punctuation)
             return false;
+        // Hyphens, slashes and brackets belong to the words around them (--strict, 移动/还原).
         const char16_t c = m_source[t.start];
-        return c != u'、' && c != u'“' && c != u'”' && c != u'《' && c != u'》' && c != u'（' &&
-               c != u'）' && c != u'‘' && c != u'’';
+        for (char16_t end : {u'，', u'。', u'；', u'：', u'！', u'？', u',', u'.', u';', u':', u'!', u'?', u'\n'})
+            if (c == end)
+                return true;
+        return false;
     }
 
     Piece Mark(const ChineseToken& t) const {
@@ -61,7 +64,7 @@ private:
     bool IsVerb(size_t i) const {
         const ChineseToken& t = m_tokens[i];
         if (t.type == TokenType::Word)
-            return t.wordClass == 'V' && !t.senses.empty();
+            return t.wordClass == 'V' && !t.senses.empty() && IsPredicateKind(t.senses[0].kind);
         return t.Is(C::Copula) || t.Is(C::Existence);
     }
 
@@ -144,6 +147,9 @@ private:
             return true;
         if (t.type == TokenType::Function)
             return t.Is(C::Demonstrative) || t.Is(C::Measure);
+        // A verb whose Japanese is a plain noun names a thing: 比赛, コンクール.
+        if (t.type == TokenType::Word && t.wordClass == 'V' && !t.senses.empty())
+            return !IsPredicateKind(t.senses[0].kind);
         return t.type == TokenType::Word && !t.senses.empty() && t.wordClass != 'V' && t.wordClass != 'A' &&
                t.wordClass != 'F' && t.wordClass != 'd' && t.wordClass != 'J' && t.wordClass != 't';
     }
@@ -169,6 +175,9 @@ private:
     bool InModifier(size_t i, size_t end) const {
         // 是 is the verb of its own clause: 这是我的书.
         if (m_tokens[i].Is(C::Copula))
+            return false;
+        // 有权享受法律的保护: after a modal the verb is the clause's own.
+        if (i > 0 && m_tokens[i - 1].Is(C::Modal))
             return false;
         // Only an adjective, with its adverbs, before 的: it modifies the noun after it, and the
         // verb takes the two as its object (具有丰富的经验).
@@ -303,6 +312,13 @@ private:
                 if (f == C::Measure) {
                     // 这本书: この本; 三本书: 三冊の本; 所: nothing.
                     const bool afterNumber = i > from && m_tokens[i - 1].type == TokenType::Number;
+                    // 本宣言, 本条: this one.
+                    if (t.function->surface == u"本" && !afterNumber &&
+                        !(i > from && m_tokens[i - 1].Is(C::Demonstrative)) && i + 1 < to && IsNounLike(i + 1) &&
+                        m_tokens[i + 1].type != TokenType::Function) {
+                        out.push_back(Inserted(u"この"));
+                        continue;
+                    }
                     if (afterNumber && !t.function->japanese.empty()) {
                         out.push_back(WordPiece(t, 0, false));
                         out.push_back(Inserted(u"の"));
@@ -402,13 +418,17 @@ private:
                         ++end;
                     Pieces np;
                     Nominal(i + 1, end, np);
-                    Pieces& into = f == C::Disposal ? beforeObject : adjuncts;
+                    // The phrases before the verb keep their Chinese order: 将文件从源复制到目标,
+                    // ファイルを源から目標にコピーする.
+                    Pieces& into = adjuncts;
                     Append(into, np);
                     Piece post = WordPiece(t, 0, false);
                     if (f == C::Preposition && t.function->surface == u"在" && verb < to &&
                         m_tokens[verb].Is(C::Existence))
                         post.text = u"に";
-                    into.push_back(std::move(post));
+                    // 被截断: a passive without its agent has no particle.
+                    if (!(f == C::Passive && !HasWords(np)))
+                        into.push_back(std::move(post));
                     if (f == C::Passive)
                         forms |= kFormPassive;
                     if (f == C::Causative)
@@ -463,7 +483,8 @@ private:
         // A second verb after the object makes its own clause, which the first one governs.
         size_t next = objectEnd;
         for (size_t k = after; k < objectEnd; ++k) {
-            if (IsVerb(k) && !InModifier(k, objectEnd)) {
+            // 法律的保护: a verb after 的 is the thing the phrase names.
+            if (IsVerb(k) && !InModifier(k, objectEnd) && !(k > after && m_tokens[k - 1].Is(C::De))) {
                 next = k;
                 break;
             }
@@ -472,7 +493,7 @@ private:
         std::u16string objectParticle = IsMotionVerb(m_tokens[verb]) ? u"に" : u"を";
         if (after < next && m_tokens[after].Is(C::Preposition)) {
             const std::u16string_view p = m_tokens[after].function->surface;
-            objectParticle = p == u"到" ? u"まで" : p == u"给" ? u"に" : p == u"向" ? u"に" : u"に";
+            objectParticle = u"に";
             ++after;
         }
         Pieces object;
@@ -500,8 +521,9 @@ private:
         Append(out, adjuncts);
         Append(out, beforeObject);
         Append(out, tail);
-        const uint32_t inflection = (forms & ~uint32_t(kZhQuestion)) | extra;
+        uint32_t inflection = (forms & ~uint32_t(kZhQuestion)) | extra;
         if (v.Is(C::Copula)) {
+            inflection |= v.function->features;
             if (!object.empty()) {
                 Append(out, object);
                 Piece copula = WordPiece(v, 0, false);
@@ -517,7 +539,7 @@ private:
             aru.text = InflectJapanese(u"ある", {kVerbClass, 2, 10}, inflection);
             out.push_back(std::move(aru));
         } else {
-            if (!object.empty()) {
+            if (HasWords(object)) {
                 Append(out, object);
                 out.push_back(Inserted(objectParticle));
             }
@@ -529,6 +551,13 @@ private:
         }
         if (question && !modifier)
             out.push_back(Inserted(u"か"));
+    }
+
+    static bool HasWords(const Pieces& pieces) {
+        for (const Piece& p : pieces)
+            if (p.word && !p.text.empty())
+                return true;
+        return false;
     }
 
     // Verbs whose place takes に: 去学校, 学校に行く.

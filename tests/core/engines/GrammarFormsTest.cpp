@@ -91,12 +91,24 @@ const Case kChinese[] = {
     {"删除指定文件。", "指定したファイルを削除する。"},
     {"无法打开指定文件。", "指定したファイルを開くことができない。"},
     // Adjectives linked by 而: the first going on to the next, before 的 and as the predicate.
-    {"这是一个简单而有效的方法。", "これは一個簡単で有効な方法である。"},
+    {"这是一个简单而有效的方法。", "これは簡単で有効な方法である。"},
     {"他很聪明而且勤奋。", "彼はとても聡明で、しかもまめまめしい。"},
     // 是 is the verb of its clause; a demonstrative alone is これ.
     {"这是我的书。", "これは私の本である。"},
     // A word that is an adjectival noun in Japanese takes な before its noun.
     {"他们建立自由的国家。", "彼らは自由な国を打ち立てる。"},
+    // 不是: the negated copula; 此 and 本 before a noun: この.
+    {"他不是学生。", "彼は学生ではない。"},
+    {"此方法有效。", "この方法は有効である。"},
+    // The phrases before the verb in their Chinese order; the place after 到 takes に.
+    {"请将文件从桌面复制到目录。", "ファイルを卓上からディレクトリに複製する。"},
+    // After a modal the verb is the clause's own; a verb after 的 names a thing.
+    {"他们有权享受法律的保护。", "彼らは法律の保護を享受する権利を有する。"},
+    // A verb whose Japanese is a plain noun is the object.
+    {"本公司有资格参加比赛。", "この公司はコンクールに参加することができる。"},
+    // 一个 is not counted; 一个或多个: 一つ以上.
+    {"选择一个或多个文件。", "一つ以上のファイルを選択する。"},
+    {"文件被删除了。", "ファイルは削除された。"},
 };
 
 class JapaneseGrammarFormTest : public testing::TestWithParam<Case> {};
