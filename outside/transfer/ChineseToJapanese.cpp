@@ -65,7 +65,14 @@ private:
         const ChineseToken& t = m_tokens[i];
         if (t.type == TokenType::Word)
             return t.wordClass == 'V' && !t.senses.empty() && IsPredicateKind(t.senses[0].kind);
-        return t.Is(C::Copula) || t.Is(C::Existence);
+        return t.Is(C::Copula) || t.Is(C::Existence) || IsMissing(i);
+    }
+
+    // 没有 before a noun: there is none.
+    bool IsMissing(size_t i) const {
+        const ChineseToken& t = m_tokens[i];
+        return t.Is(C::Negation) && t.function->surface == u"没有" && i + 1 < m_tokens.size() &&
+               IsNounLike(i + 1);
     }
 
     bool IsAdjective(size_t i) const {
@@ -169,6 +176,26 @@ private:
             if (v == w)
                 return true;
         return false;
+    }
+
+    // 标准输出, 目录更改: a verb that is a noun in Japanese, last after a noun, ends the compound.
+    bool EndsCompound(size_t k, size_t from, size_t end) const {
+        if (k + 1 != end || k == from || !IsSuruNoun(k) || IsOutcome(k))
+            return false;
+        const ChineseToken& before = m_tokens[k - 1];
+        return before.type == TokenType::Word && before.wordClass == 'N' && IsNounLike(k - 1);
+    }
+
+    bool IsSuruNoun(size_t k) const {
+        const ChineseToken& t = m_tokens[k];
+        return t.type == TokenType::Word && !t.senses.empty() && t.senses[0].kind.wordClass == kNounClass &&
+               t.senses[0].kind.subclass == kSuruNounSubclass;
+    }
+
+    // 失败, 成功 after another verb: that action is what fails.
+    bool IsOutcome(size_t k) const {
+        const std::u16string_view w = m_source.substr(m_tokens[k].start, m_tokens[k].length);
+        return m_tokens[k].type == TokenType::Word && (w == u"失败" || w == u"成功");
     }
 
     // A verb that modifies a noun through 的 before the next verb: 我读的书.
@@ -484,7 +511,8 @@ private:
         size_t next = objectEnd;
         for (size_t k = after; k < objectEnd; ++k) {
             // 法律的保护: a verb after 的 is the thing the phrase names.
-            if (IsVerb(k) && !InModifier(k, objectEnd) && !(k > after && m_tokens[k - 1].Is(C::De))) {
+            if (IsVerb(k) && !InModifier(k, objectEnd) && !(k > after && m_tokens[k - 1].Is(C::De)) &&
+                !EndsCompound(k, after, objectEnd)) {
                 next = k;
                 break;
             }
@@ -503,17 +531,32 @@ private:
                                 !IsPlace(objectEnd - 1);
         for (size_t k = next + 1; verbModifiesNoun && k < objectEnd; ++k)
             verbModifiesNoun = IsNounLike(k) && m_tokens[k].type != TokenType::Function;
+        bool verbClauseObject = false;
+        size_t verbIndex = verb;
         if (verbModifiesNoun) {
             // 删除指定文件: the second verb modifies the noun after it, in the past form.
             object.push_back(WordPiece(m_tokens[next], kFormPast, true));
             Nominal(next + 1, objectEnd, object);
+        } else if (next + 1 == objectEnd && IsOutcome(next) && IsSuruNoun(verb) && !modifier) {
+            // 创建文件失败: ファイルの作成に失敗する.
+            Nominal(after, next, object);
+            if (HasWords(object))
+                object.push_back(Inserted(u"の"));
+            object.push_back(WordPiece(m_tokens[verb], 0, false));
+            objectParticle = u"に";
+            verbIndex = next;
+        } else if (next + 1 == objectEnd && after == next && IsSuruNoun(next) && !IsClauseLink(next)) {
+            // 需要认证, 受保护: a lone action is the object itself.
+            object.push_back(WordPiece(m_tokens[next], 0, false));
         } else {
             Nominal(after, next, object);
-            if (next < objectEnd)
+            if (next < objectEnd) {
                 Clause(next, objectEnd, tail, true);
+                verbClauseObject = !HasWords(object) && HasWords(tail);
+            }
         }
 
-        const ChineseToken& v = m_tokens[verb];
+        const ChineseToken& v = m_tokens[verbIndex];
         if (!subject.empty()) {
             Append(out, subject);
             out.push_back(Inserted(modifier ? u"が" : u"は"));
@@ -521,6 +564,9 @@ private:
         Append(out, adjuncts);
         Append(out, beforeObject);
         Append(out, tail);
+        // 开始写信: a clause as the object is named by こと.
+        if (verbClauseObject && IsPlainVerb(verb))
+            out.push_back(Inserted(u"ことを"));
         uint32_t inflection = (forms & ~uint32_t(kZhQuestion)) | extra;
         if (v.Is(C::Copula)) {
             inflection |= v.function->features;
@@ -530,7 +576,9 @@ private:
                 copula.text = InflectJapanese(u"", {kNounClass, 1, 0}, inflection);
                 out.push_back(std::move(copula));
             }
-        } else if (v.Is(C::Existence)) {
+        } else if (v.Is(C::Existence) || v.Is(C::Negation)) {
+            if (v.Is(C::Negation))
+                inflection |= kZhNegative;
             if (!object.empty()) {
                 Append(out, object);
                 out.push_back(Inserted(u"が"));

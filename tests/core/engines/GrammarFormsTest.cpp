@@ -109,6 +109,14 @@ const Case kChinese[] = {
     // 一个 is not counted; 一个或多个: 一つ以上.
     {"选择一个或多个文件。", "一つ以上のファイルを選択する。"},
     {"文件被删除了。", "ファイルは削除された。"},
+    // A clause as the object takes こと; a lone action is the object itself; a noun and an
+    // action at the object's end are one compound.
+    {"他开始写信。", "彼は手紙を書くことを始める。"},
+    {"人人应受法律保护。", "すべての人は法律保護を受けるべきである。"},
+    {"读取标准输入。", "標準入力を読む。"},
+    // 没有 before a noun: there is none; 失败 after an action: that action fails.
+    {"我没有钱。", "私は銭がない。"},
+    {"创建文件失败。", "ファイルの作成に失敗する。"},
 };
 
 class JapaneseGrammarFormTest : public testing::TestWithParam<Case> {};
