@@ -429,6 +429,7 @@ private:
         Pieces subject, adjuncts, beforeObject;
         size_t i = from;
         bool sawAdjunct = false;
+        bool anySubject = false;
         while (i < firstVerb) {
             const ChineseToken& t = m_tokens[i];
             if (t.type == TokenType::Function) {
@@ -488,6 +489,9 @@ private:
                     i = end;
                     continue;
                 }
+                // 任何人不得…: いかなる人も.
+                anySubject = anySubject || (subject.empty() && t.Is(C::Demonstrative) &&
+                                            t.function->surface == u"任何");
                 Nominal(i, end, subject);
                 i = end;
                 continue;
@@ -559,7 +563,7 @@ private:
         const ChineseToken& v = m_tokens[verbIndex];
         if (!subject.empty()) {
             Append(out, subject);
-            out.push_back(Inserted(modifier ? u"が" : u"は"));
+            out.push_back(Inserted(anySubject ? u"も" : modifier ? u"が" : u"は"));
         }
         Append(out, adjuncts);
         Append(out, beforeObject);
@@ -591,7 +595,20 @@ private:
                 Append(out, object);
                 out.push_back(Inserted(objectParticle));
             }
+            // 获取或设置: actions offered as alternatives are nouns, the last one inflected
+            // (取得又は設定する).
+            bool alternatives = !shared.empty() && m_tokens[verb - 1].Is(C::Join) &&
+                                (m_tokens[verb - 1].function->surface == u"或" ||
+                                 m_tokens[verb - 1].function->surface == u"或者") &&
+                                IsSuruNoun(verb);
+            for (size_t k : shared)
+                alternatives = alternatives && IsSuruNoun(k);
             for (size_t k : shared) {
+                if (alternatives) {
+                    out.push_back(WordPiece(m_tokens[k], 0, false));
+                    out.push_back(Inserted(k + 2 == verb ? u"又は" : u"、"));
+                    continue;
+                }
                 out.push_back(WordPiece(m_tokens[k], (inflection & (kFormPassive | kFormCausative)) | kFormConnective, true));
                 out.push_back(Inserted(u"、"));
             }

@@ -117,6 +117,9 @@ const Case kChinese[] = {
     // 没有 before a noun: there is none; 失败 after an action: that action fails.
     {"我没有钱。", "私は銭がない。"},
     {"创建文件失败。", "ファイルの作成に失敗する。"},
+    // 任何 opening the subject: も; alternatives joined by 或 share the last verb's form.
+    {"任何人不得进入。", "いかなる人も入ってはならない。"},
+    {"用户可以创建或删除文件。", "ユーザーはファイルを作成又は削除することができる。"},
 };
 
 class JapaneseGrammarFormTest : public testing::TestWithParam<Case> {};
