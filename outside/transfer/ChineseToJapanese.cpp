@@ -126,7 +126,16 @@ private:
     bool IsPlace(size_t i) const {
         const std::u16string_view w = m_source.substr(m_tokens[i].start, m_tokens[i].length);
         for (const char16_t* p : {u"时", u"时候", u"前", u"后", u"以前", u"以后", u"中", u"上", u"下", u"里",
-                                  u"内", u"外", u"间", u"时期", u"期间"})
+                                  u"内", u"外", u"间", u"时期", u"期间", u"之前", u"之后", u"之下", u"之中",
+                                  u"之间", u"之内", u"之外"})
+            if (w == p)
+                return true;
+        return false;
+    }
+
+    bool IsTime(size_t i) const {
+        const std::u16string_view w = m_source.substr(m_tokens[i].start, m_tokens[i].length);
+        for (const char16_t* p : {u"时", u"时候", u"以前", u"以后", u"时期", u"期间", u"之后"})
             if (w == p)
                 return true;
         return false;
@@ -440,6 +449,13 @@ private:
                     ++i;
                     continue;
                 }
+                // 将在…锁定, 将删除: 将 before a verb or a preposition tells the future.
+                if (f == C::Disposal && t.function->surface == u"将" && i + 1 < firstVerb + 1 &&
+                    (i + 1 == firstVerb || IsAdjunctStart(i + 1))) {
+                    sawAdjunct = true;
+                    ++i;
+                    continue;
+                }
                 if (f == C::Preposition || f == C::Passive || f == C::Causative || f == C::Disposal) {
                     size_t end = i + 1;
                     while (end < firstVerb && !IsAdjunctStart(end))
@@ -492,6 +508,17 @@ private:
                 // 任何人不得…: いかなる人も.
                 anySubject = anySubject || (subject.empty() && t.Is(C::Demonstrative) &&
                                             t.function->surface == u"任何");
+                // 法律之前人人平等: the place before the subject is where, not who.
+                size_t place = end;
+                for (size_t k = i + 1; k + 1 < end; ++k)
+                    if (m_tokens[k].type == TokenType::Word && IsPlace(k))
+                        place = k;
+                if (place < end) {
+                    Nominal(i, place + 1, adjuncts);
+                    adjuncts.push_back(Inserted(IsTime(place) ? u"に" : u"で"));
+                    i = place + 1;
+                    continue;
+                }
                 Nominal(i, end, subject);
                 i = end;
                 continue;
@@ -667,9 +694,20 @@ private:
                                      m_tokens[subjectEnd - 1].Is(C::Negation))) {
             --subjectEnd;
         }
+        // 法律之前人人平等: the place before the subject, with its particle, comes after it.
+        Pieces where;
+        for (size_t k = from + 1; k + 1 < subjectEnd; ++k) {
+            if (m_tokens[k].type == TokenType::Word && IsPlace(k)) {
+                where.clear();
+                Nominal(from, k + 1, where);
+                where.push_back(Inserted(IsTime(k) ? u"に" : u"で"));
+                from = k + 1;
+            }
+        }
         Nominal(from, subjectEnd, out);
         if (subjectEnd > from)
             out.push_back(Inserted(modifier ? u"が" : u"は"));
+        Append(out, where);
         for (size_t i = subjectEnd; i < adjective; ++i) {
             const ChineseToken& t = m_tokens[i];
             if (t.type == TokenType::Function)

@@ -120,6 +120,9 @@ const Case kChinese[] = {
     // 任何 opening the subject: も; alternatives joined by 或 share the last verb's form.
     {"任何人不得进入。", "いかなる人も入ってはならない。"},
     {"用户可以创建或删除文件。", "ユーザーはファイルを作成又は削除することができる。"},
+    // A place or a time before the subject: で or に after it.
+    {"法律之前人人平等。", "すべての人は法律の前で平等である。"},
+    {"会议之后我们回家。", "私たちは会議の後に家に帰る。"},
 };
 
 class JapaneseGrammarFormTest : public testing::TestWithParam<Case> {};
