@@ -583,7 +583,7 @@ private:
             Nominal(after, next, object);
             if (next < objectEnd) {
                 Clause(next, objectEnd, tail, true);
-                verbClauseObject = !HasWords(object) && HasWords(tail);
+                verbClauseObject = !HasWords(object) && HasWords(tail) && IsPlainVerb(next);
             }
         }
 
@@ -685,6 +685,16 @@ private:
             }
         }
         if (adjective == to) {
+            // 在这种秩序中，作为社会的一员，无论婚生或非婚生: a phrase of its own, the
+            // postposition after its noun.
+            const ChineseToken& first = m_tokens[from];
+            const std::u16string_view w = m_source.substr(first.start, first.length);
+            if (to > from + 1 && (first.Is(C::Preposition) ||
+                                  (first.type == TokenType::Word && (w == u"无论" || w == u"不论")))) {
+                Nominal(from + 1, to, out);
+                out.push_back(WordPiece(first, 0, false));
+                return;
+            }
             Nominal(from, to, out);
             return;
         }

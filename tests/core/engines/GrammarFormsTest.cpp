@@ -123,6 +123,9 @@ const Case kChinese[] = {
     // A place or a time before the subject: で or に after it.
     {"法律之前人人平等。", "すべての人は法律の前で平等である。"},
     {"会议之后我们回家。", "私たちは会議の後に家に帰る。"},
+    // A phrase of its own before a comma: the postposition after its noun.
+    {"在这种情况下，我们不能离开。", "このような情況下で、私たちは離れることができない。"},
+    {"作为学生，他很努力。", "学生として、彼はとても努力する。"},
 };
 
 class JapaneseGrammarFormTest : public testing::TestWithParam<Case> {};
