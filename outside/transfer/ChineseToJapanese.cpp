@@ -201,6 +201,11 @@ private:
                t.senses[0].kind.subclass == kSuruNounSubclass;
     }
 
+    bool IsInstrument(size_t k) const {
+        const std::u16string_view w = m_source.substr(m_tokens[k].start, m_tokens[k].length);
+        return m_tokens[k].type == TokenType::Word && (w == u"用" || w == u"使用" || w == u"利用");
+    }
+
     // 失败, 成功 after another verb: that action is what fails.
     bool IsOutcome(size_t k) const {
         const std::u16string_view w = m_source.substr(m_tokens[k].start, m_tokens[k].length);
@@ -399,7 +404,9 @@ private:
         }
         size_t verb = to;
         for (size_t i = from; i < to; ++i) {
-            if (IsVerb(i) && (modifier || !InModifier(i, to))) {
+            // 列出位置中的内容: a clause opening with its verb gives orders; the verb is its own.
+            const bool opens = i == from && i + 1 < to && !m_tokens[i + 1].Is(C::De) && IsPlainVerb(i);
+            if (IsVerb(i) && (modifier || opens || !InModifier(i, to))) {
                 verb = i;
                 break;
             }
@@ -594,6 +601,15 @@ private:
         }
         Append(out, adjuncts);
         Append(out, beforeObject);
+        // 使用树状格式列出内容: the tool with で, the second verb the clause's own.
+        if (IsInstrument(verb) && shared.empty() && HasWords(object) && HasWords(tail) && !verbClauseObject) {
+            Append(out, object);
+            out.push_back(Inserted(u"で"));
+            Clause(next, objectEnd, out, modifier, (forms & ~uint32_t(kZhQuestion)) | extra);
+            if (question && !modifier)
+                out.push_back(Inserted(u"か"));
+            return;
+        }
         Append(out, tail);
         // 开始写信: a clause as the object is named by こと.
         if (verbClauseObject && IsPlainVerb(verb))

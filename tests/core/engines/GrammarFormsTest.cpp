@@ -126,6 +126,9 @@ const Case kChinese[] = {
     // A phrase of its own before a comma: the postposition after its noun.
     {"在这种情况下，我们不能离开。", "このような情況下で、私たちは離れることができない。"},
     {"作为学生，他很努力。", "学生として、彼はとても努力する。"},
+    // 使用 with a second verb: the tool takes で; a clause opening with its verb is its own.
+    {"我们可以使用这个工具打开文件。", "私たちはこの工具でファイルを開くことができる。"},
+    {"列出目录中的内容。", "ディレクトリ中の内容を列挙する。"},
 };
 
 class JapaneseGrammarFormTest : public testing::TestWithParam<Case> {};
