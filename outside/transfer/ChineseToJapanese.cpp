@@ -636,7 +636,13 @@ private:
         } else {
             if (HasWords(object)) {
                 Append(out, object);
-                out.push_back(Inserted(objectParticle));
+                // 不受任何歧视: いかなる差別も受けない.
+                const bool anyObject = after < next && m_tokens[after].Is(C::Demonstrative) &&
+                                       m_tokens[after].function->surface == u"任何";
+                out.push_back(Inserted(anyObject && objectParticle == u"を" &&
+                                               (inflection & (kFormNegative | kFormMustNot))
+                                           ? u"も"
+                                           : objectParticle));
             }
             // 获取或设置: actions offered as alternatives are nouns, the last one inflected
             // (取得又は設定する).
@@ -673,8 +679,12 @@ private:
         if (t.type != TokenType::Word || t.senses.empty())
             return false;
         const std::u16string_view j = t.senses[0].text;
+        // Besides motion, verbs whose partner takes に: 法律に違反する, 団体に属する.
         return j == u"行く" || j == u"来る" || j == u"帰る" || j == u"入る" || j == u"着く" ||
-               j == u"到着" || j == u"住む" || j == u"参加";
+               j == u"到着" || j == u"住む" || j == u"参加" || j == u"違反" || j == u"反する" ||
+               j == u"属する" || j == u"参与" || j == u"従事" || j == u"適応" || j == u"適合" ||
+               j == u"反対" || j == u"会う" || j == u"似る" || j == u"頼る" || j == u"乗る" ||
+               j == u"答える" || j == u"勝つ" || j == u"違背";
     }
 
     bool IsAdjunctStart(size_t i) const {

@@ -76,7 +76,7 @@ const Case kJapanese[] = {
 
 const Case kChinese[] = {
     // 受任何: 受 and 任何 (two words ahead), 受 as the verb.
-    {"人人不受任何歧视。", "すべての人はいかなる差別を受けない。"},
+    {"人人不受任何歧视。", "すべての人はいかなる差別も受けない。"},
     // A verb whose object is an adjective with 的 and a noun.
     {"他具有丰富的经验。", "彼は豊富な経験を持つ。"},
     {"这种语言具有非常清晰的语法。", "このような言語は非常に明確な語法を持つ。"},
@@ -129,6 +129,8 @@ const Case kChinese[] = {
     // 使用 with a second verb: the tool takes で; a clause opening with its verb is its own.
     {"我们可以使用这个工具打开文件。", "私たちはこの工具でファイルを開くことができる。"},
     {"列出目录中的内容。", "ディレクトリ中の内容を列挙する。"},
+    // Verbs whose partner takes に.
+    {"这种行为违反法律。", "このような行為は法律に違反する。"},
 };
 
 class JapaneseGrammarFormTest : public testing::TestWithParam<Case> {};
