@@ -539,6 +539,16 @@ private:
             forms |= m_tokens[after].function->features;
             ++after;
         }
+        // 视为无罪, 解释为…, 宣布为…: what the thing is taken as takes と.
+        bool takenAs = false;
+        if (after < to && IsPlainVerb(verb) && m_tokens[after].Is(C::Copula) &&
+            m_tokens[after].function->surface == u"为") {
+            takenAs = true;
+            ++after;
+        } else if (IsPlainVerb(verb) && m_tokens[verb].length == 2 && m_source[m_tokens[verb].start + 1] == u'为') {
+            const std::u16string_view w = m_source.substr(m_tokens[verb].start, 2);
+            takenAs = w != u"成为" && w != u"作为" && w != u"认为" && w != u"以为" && w != u"因为" && w != u"行为";
+        }
         bool question = false;
         size_t objectEnd = to;
         while (objectEnd > after && m_tokens[objectEnd - 1].Is(C::Final)) {
@@ -556,7 +566,7 @@ private:
             }
         }
         // 住在东京: 東京に住む; the place after the verb takes the preposition's postposition.
-        std::u16string objectParticle = IsMotionVerb(m_tokens[verb]) ? u"に" : u"を";
+        std::u16string objectParticle = takenAs ? u"と" : IsMotionVerb(m_tokens[verb]) ? u"に" : u"を";
         if (after < next && m_tokens[after].Is(C::Preposition)) {
             const std::u16string_view p = m_tokens[after].function->surface;
             objectParticle = u"に";

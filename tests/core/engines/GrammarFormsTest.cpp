@@ -131,6 +131,9 @@ const Case kChinese[] = {
     {"列出目录中的内容。", "ディレクトリ中の内容を列挙する。"},
     // Verbs whose partner takes に.
     {"这种行为违反法律。", "このような行為は法律に違反する。"},
+    // 视为, 宣布为: what the thing is taken as takes と.
+    {"他被视为英雄。", "彼は英雄とみなされる。"},
+    {"这种行为被宣布为犯罪。", "このような行為は犯罪と宣布される。"},
 };
 
 class JapaneseGrammarFormTest : public testing::TestWithParam<Case> {};
