@@ -100,6 +100,7 @@ const Case kChinese[] = {
     // 不是: the negated copula; 此 and 本 before a noun: この.
     {"他不是学生。", "彼は学生ではない。"},
     {"此方法有效。", "この方法は有効である。"},
+    {"这一问题很重要。", "この問題はとても重要である。"},
     // The phrases before the verb in their Chinese order; the place after 到 takes に.
     {"请将文件从桌面复制到目录。", "ファイルを卓上からディレクトリに複製する。"},
     // After a modal the verb is the clause's own; a verb after 的 names a thing.
