@@ -192,6 +192,9 @@ private:
         if (k + 1 != end || k == from || !IsSuruNoun(k) || IsOutcome(k))
             return false;
         const ChineseToken& before = m_tokens[k - 1];
+        // 法律的平等保护: an adjective after 的 as well.
+        if (IsAdjective(k - 1) && k >= from + 2 && m_tokens[k - 2].Is(C::De))
+            return true;
         return before.type == TokenType::Word && before.wordClass == 'N' && IsNounLike(k - 1);
     }
 

@@ -105,6 +105,7 @@ const Case kChinese[] = {
     {"请将文件从桌面复制到目录。", "ファイルを卓上からディレクトリに複製する。"},
     // After a modal the verb is the clause's own; a verb after 的 names a thing.
     {"他们有权享受法律的保护。", "彼らは法律の保護を享受する権利を有する。"},
+    {"他们有权享受法律的平等保护。", "彼らは法律の平等保護を享受する権利を有する。"},
     // A verb whose Japanese is a plain noun is the object.
     {"本公司有资格参加比赛。", "この公司はコンクールに参加することができる。"},
     // 一个 is not counted; 一个或多个: 一つ以上.
