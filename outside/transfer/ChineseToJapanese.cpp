@@ -43,9 +43,12 @@ private:
             return false;
         if (t.type != TokenType::Punctuation)
             return false;
+        // Hyphens, slashes and brackets belong to the words around them (--strict, 移动/还原).
         const char16_t c = m_source[t.start];
-        return c != u'、' && c != u'“' && c != u'”' && c != u'《' && c != u'》' && c != u'（' &&
-               c != u'）' && c != u'‘' && c != u'’';
+        for (char16_t end : {u'，', u'。', u'；', u'：', u'！', u'？', u',', u'.', u';', u':', u'!', u'?', u'\n'})
+            if (c == end)
+                return true;
+        return false;
     }
 
     Piece Mark(const ChineseToken& t) const {
@@ -60,8 +63,15 @@ private:
     bool IsVerb(size_t i) const {
         const ChineseToken& t = m_tokens[i];
         if (t.type == TokenType::Word)
-            return t.wordClass == 'V' && !t.senses.empty();
-        return t.Is(C::Copula) || t.Is(C::Existence);
+            return t.wordClass == 'V' && !t.senses.empty() && IsPredicateKind(t.senses[0].kind);
+        return t.Is(C::Copula) || t.Is(C::Existence) || IsMissing(i);
+    }
+
+    // 没有 before a noun: there is none.
+    bool IsMissing(size_t i) const {
+        const ChineseToken& t = m_tokens[i];
+        return t.Is(C::Negation) && t.function->surface == u"没有" && i + 1 < m_tokens.size() &&
+               IsNounLike(i + 1);
     }
 
     bool IsAdjective(size_t i) const {
@@ -115,7 +125,16 @@ private:
     bool IsPlace(size_t i) const {
         const std::u16string_view w = m_source.substr(m_tokens[i].start, m_tokens[i].length);
         for (const char16_t* p : {u"时", u"时候", u"前", u"后", u"以前", u"以后", u"中", u"上", u"下", u"里",
-                                  u"内", u"外", u"间", u"时期", u"期间"})
+                                  u"内", u"外", u"间", u"时期", u"期间", u"之前", u"之后", u"之下", u"之中",
+                                  u"之间", u"之内", u"之外"})
+            if (w == p)
+                return true;
+        return false;
+    }
+
+    bool IsTime(size_t i) const {
+        const std::u16string_view w = m_source.substr(m_tokens[i].start, m_tokens[i].length);
+        for (const char16_t* p : {u"时", u"时候", u"以前", u"以后", u"时期", u"期间", u"之后"})
             if (w == p)
                 return true;
         return false;
@@ -143,6 +162,9 @@ private:
             return true;
         if (t.type == TokenType::Function)
             return t.Is(C::Demonstrative) || t.Is(C::Measure);
+        // A verb whose Japanese is a plain noun names a thing: 比赛, コンクール.
+        if (t.type == TokenType::Word && t.wordClass == 'V' && !t.senses.empty())
+            return !IsPredicateKind(t.senses[0].kind);
         return t.type == TokenType::Word && !t.senses.empty() && t.wordClass != 'V' && t.wordClass != 'A' &&
                t.wordClass != 'F' && t.wordClass != 'd' && t.wordClass != 'J' && t.wordClass != 't';
     }
@@ -164,10 +186,41 @@ private:
         return false;
     }
 
+    // 标准输出, 目录更改: a verb that is a noun in Japanese, last after a noun, ends the compound.
+    bool EndsCompound(size_t k, size_t from, size_t end) const {
+        if (k + 1 != end || k == from || !IsSuruNoun(k) || IsOutcome(k))
+            return false;
+        const ChineseToken& before = m_tokens[k - 1];
+        // 法律的平等保护: an adjective after 的 as well.
+        if (IsAdjective(k - 1) && k >= from + 2 && m_tokens[k - 2].Is(C::De))
+            return true;
+        return before.type == TokenType::Word && before.wordClass == 'N' && IsNounLike(k - 1);
+    }
+
+    bool IsSuruNoun(size_t k) const {
+        const ChineseToken& t = m_tokens[k];
+        return t.type == TokenType::Word && !t.senses.empty() && t.senses[0].kind.wordClass == kNounClass &&
+               t.senses[0].kind.subclass == kSuruNounSubclass;
+    }
+
+    bool IsInstrument(size_t k) const {
+        const std::u16string_view w = m_source.substr(m_tokens[k].start, m_tokens[k].length);
+        return m_tokens[k].type == TokenType::Word && (w == u"用" || w == u"使用" || w == u"利用");
+    }
+
+    // 失败, 成功 after another verb: that action is what fails.
+    bool IsOutcome(size_t k) const {
+        const std::u16string_view w = m_source.substr(m_tokens[k].start, m_tokens[k].length);
+        return m_tokens[k].type == TokenType::Word && (w == u"失败" || w == u"成功");
+    }
+
     // A verb that modifies a noun through 的 before the next verb: 我读的书.
     bool InModifier(size_t i, size_t end) const {
         // 是 is the verb of its own clause: 这是我的书.
         if (m_tokens[i].Is(C::Copula))
+            return false;
+        // 有权享受法律的保护: after a modal the verb is the clause's own.
+        if (i > 0 && m_tokens[i - 1].Is(C::Modal))
             return false;
         // Only an adjective, with its adverbs, before 的: it modifies the noun after it, and the
         // verb takes the two as its object (具有丰富的经验).
@@ -302,6 +355,13 @@ private:
                 if (f == C::Measure) {
                     // 这本书: この本; 三本书: 三冊の本; 所: nothing.
                     const bool afterNumber = i > from && m_tokens[i - 1].type == TokenType::Number;
+                    // 本宣言, 本条: this one.
+                    if (t.function->surface == u"本" && !afterNumber &&
+                        !(i > from && m_tokens[i - 1].Is(C::Demonstrative)) && i + 1 < to && IsNounLike(i + 1) &&
+                        m_tokens[i + 1].type != TokenType::Function) {
+                        out.push_back(Inserted(u"この"));
+                        continue;
+                    }
                     if (afterNumber && !t.function->japanese.empty()) {
                         out.push_back(WordPiece(t, 0, false));
                         out.push_back(Inserted(u"の"));
@@ -346,7 +406,9 @@ private:
         }
         size_t verb = to;
         for (size_t i = from; i < to; ++i) {
-            if (IsVerb(i) && (modifier || !InModifier(i, to))) {
+            // 列出位置中的内容: a clause opening with its verb gives orders; the verb is its own.
+            const bool opens = i == from && i + 1 < to && !m_tokens[i + 1].Is(C::De) && IsPlainVerb(i);
+            if (IsVerb(i) && (modifier || opens || !InModifier(i, to))) {
                 verb = i;
                 break;
             }
@@ -385,6 +447,7 @@ private:
         Pieces subject, adjuncts, beforeObject;
         size_t i = from;
         bool sawAdjunct = false;
+        bool anySubject = false;
         while (i < firstVerb) {
             const ChineseToken& t = m_tokens[i];
             if (t.type == TokenType::Function) {
@@ -395,19 +458,30 @@ private:
                     ++i;
                     continue;
                 }
+                // 将在…锁定, 将删除: 将 before a verb or a preposition tells the future.
+                if (f == C::Disposal && t.function->surface == u"将" && i + 1 < firstVerb + 1 &&
+                    (i + 1 == firstVerb || IsAdjunctStart(i + 1))) {
+                    sawAdjunct = true;
+                    ++i;
+                    continue;
+                }
                 if (f == C::Preposition || f == C::Passive || f == C::Causative || f == C::Disposal) {
                     size_t end = i + 1;
                     while (end < firstVerb && !IsAdjunctStart(end))
                         ++end;
                     Pieces np;
                     Nominal(i + 1, end, np);
-                    Pieces& into = f == C::Disposal ? beforeObject : adjuncts;
+                    // The phrases before the verb keep their Chinese order: 将文件从源复制到目标,
+                    // ファイルを源から目標にコピーする.
+                    Pieces& into = adjuncts;
                     Append(into, np);
                     Piece post = WordPiece(t, 0, false);
                     if (f == C::Preposition && t.function->surface == u"在" && verb < to &&
                         m_tokens[verb].Is(C::Existence))
                         post.text = u"に";
-                    into.push_back(std::move(post));
+                    // 被截断: a passive without its agent has no particle.
+                    if (!(f == C::Passive && !HasWords(np)))
+                        into.push_back(std::move(post));
                     if (f == C::Passive)
                         forms |= kFormPassive;
                     if (f == C::Causative)
@@ -440,6 +514,20 @@ private:
                     i = end;
                     continue;
                 }
+                // 任何人不得…: いかなる人も.
+                anySubject = anySubject || (subject.empty() && t.Is(C::Demonstrative) &&
+                                            t.function->surface == u"任何");
+                // 法律之前人人平等: the place before the subject is where, not who.
+                size_t place = end;
+                for (size_t k = i + 1; k + 1 < end; ++k)
+                    if (m_tokens[k].type == TokenType::Word && IsPlace(k))
+                        place = k;
+                if (place < end) {
+                    Nominal(i, place + 1, adjuncts);
+                    adjuncts.push_back(Inserted(IsTime(place) ? u"に" : u"で"));
+                    i = place + 1;
+                    continue;
+                }
                 Nominal(i, end, subject);
                 i = end;
                 continue;
@@ -453,6 +541,16 @@ private:
             forms |= m_tokens[after].function->features;
             ++after;
         }
+        // 视为无罪, 解释为…, 宣布为…: what the thing is taken as takes と.
+        bool takenAs = false;
+        if (after < to && IsPlainVerb(verb) && m_tokens[after].Is(C::Copula) &&
+            m_tokens[after].function->surface == u"为") {
+            takenAs = true;
+            ++after;
+        } else if (IsPlainVerb(verb) && m_tokens[verb].length == 2 && m_source[m_tokens[verb].start + 1] == u'为') {
+            const std::u16string_view w = m_source.substr(m_tokens[verb].start, 2);
+            takenAs = w != u"成为" && w != u"作为" && w != u"认为" && w != u"以为" && w != u"因为" && w != u"行为";
+        }
         bool question = false;
         size_t objectEnd = to;
         while (objectEnd > after && m_tokens[objectEnd - 1].Is(C::Final)) {
@@ -462,16 +560,18 @@ private:
         // A second verb after the object makes its own clause, which the first one governs.
         size_t next = objectEnd;
         for (size_t k = after; k < objectEnd; ++k) {
-            if (IsVerb(k) && !InModifier(k, objectEnd)) {
+            // 法律的保护: a verb after 的 is the thing the phrase names.
+            if (IsVerb(k) && !InModifier(k, objectEnd) && !(k > after && m_tokens[k - 1].Is(C::De)) &&
+                !EndsCompound(k, after, objectEnd)) {
                 next = k;
                 break;
             }
         }
         // 住在东京: 東京に住む; the place after the verb takes the preposition's postposition.
-        std::u16string objectParticle = IsMotionVerb(m_tokens[verb]) ? u"に" : u"を";
+        std::u16string objectParticle = takenAs ? u"と" : IsMotionVerb(m_tokens[verb]) ? u"に" : u"を";
         if (after < next && m_tokens[after].Is(C::Preposition)) {
             const std::u16string_view p = m_tokens[after].function->surface;
-            objectParticle = p == u"到" ? u"まで" : p == u"给" ? u"に" : p == u"向" ? u"に" : u"に";
+            objectParticle = u"に";
             ++after;
         }
         Pieces object;
@@ -481,33 +581,63 @@ private:
                                 !IsPlace(objectEnd - 1);
         for (size_t k = next + 1; verbModifiesNoun && k < objectEnd; ++k)
             verbModifiesNoun = IsNounLike(k) && m_tokens[k].type != TokenType::Function;
+        bool verbClauseObject = false;
+        size_t verbIndex = verb;
         if (verbModifiesNoun) {
             // 删除指定文件: the second verb modifies the noun after it, in the past form.
             object.push_back(WordPiece(m_tokens[next], kFormPast, true));
             Nominal(next + 1, objectEnd, object);
+        } else if (next + 1 == objectEnd && IsOutcome(next) && IsSuruNoun(verb) && !modifier) {
+            // 创建文件失败: ファイルの作成に失敗する.
+            Nominal(after, next, object);
+            if (HasWords(object))
+                object.push_back(Inserted(u"の"));
+            object.push_back(WordPiece(m_tokens[verb], 0, false));
+            objectParticle = u"に";
+            verbIndex = next;
+        } else if (next + 1 == objectEnd && after == next && IsSuruNoun(next) && !IsClauseLink(next)) {
+            // 需要认证, 受保护: a lone action is the object itself.
+            object.push_back(WordPiece(m_tokens[next], 0, false));
         } else {
             Nominal(after, next, object);
-            if (next < objectEnd)
+            if (next < objectEnd) {
                 Clause(next, objectEnd, tail, true);
+                verbClauseObject = !HasWords(object) && HasWords(tail) && IsPlainVerb(next);
+            }
         }
 
-        const ChineseToken& v = m_tokens[verb];
+        const ChineseToken& v = m_tokens[verbIndex];
         if (!subject.empty()) {
             Append(out, subject);
-            out.push_back(Inserted(modifier ? u"が" : u"は"));
+            out.push_back(Inserted(anySubject ? u"も" : modifier ? u"が" : u"は"));
         }
         Append(out, adjuncts);
         Append(out, beforeObject);
+        // 使用树状格式列出内容: the tool with で, the second verb the clause's own.
+        if (IsInstrument(verb) && shared.empty() && HasWords(object) && HasWords(tail) && !verbClauseObject) {
+            Append(out, object);
+            out.push_back(Inserted(u"で"));
+            Clause(next, objectEnd, out, modifier, (forms & ~uint32_t(kZhQuestion)) | extra);
+            if (question && !modifier)
+                out.push_back(Inserted(u"か"));
+            return;
+        }
         Append(out, tail);
-        const uint32_t inflection = (forms & ~uint32_t(kZhQuestion)) | extra;
+        // 开始写信: a clause as the object is named by こと.
+        if (verbClauseObject && IsPlainVerb(verb))
+            out.push_back(Inserted(u"ことを"));
+        uint32_t inflection = (forms & ~uint32_t(kZhQuestion)) | extra;
         if (v.Is(C::Copula)) {
+            inflection |= v.function->features;
             if (!object.empty()) {
                 Append(out, object);
                 Piece copula = WordPiece(v, 0, false);
                 copula.text = InflectJapanese(u"", {kNounClass, 1, 0}, inflection);
                 out.push_back(std::move(copula));
             }
-        } else if (v.Is(C::Existence)) {
+        } else if (v.Is(C::Existence) || v.Is(C::Negation)) {
+            if (v.Is(C::Negation))
+                inflection |= kZhNegative;
             if (!object.empty()) {
                 Append(out, object);
                 out.push_back(Inserted(u"が"));
@@ -516,11 +646,30 @@ private:
             aru.text = InflectJapanese(u"ある", {kVerbClass, 2, 10}, inflection);
             out.push_back(std::move(aru));
         } else {
-            if (!object.empty()) {
+            if (HasWords(object)) {
                 Append(out, object);
-                out.push_back(Inserted(objectParticle));
+                // 不受任何歧视: いかなる差別も受けない.
+                const bool anyObject = after < next && m_tokens[after].Is(C::Demonstrative) &&
+                                       m_tokens[after].function->surface == u"任何";
+                out.push_back(Inserted(anyObject && objectParticle == u"を" &&
+                                               (inflection & (kFormNegative | kFormMustNot))
+                                           ? u"も"
+                                           : objectParticle));
             }
+            // 获取或设置: actions offered as alternatives are nouns, the last one inflected
+            // (取得又は設定する).
+            bool alternatives = !shared.empty() && m_tokens[verb - 1].Is(C::Join) &&
+                                (m_tokens[verb - 1].function->surface == u"或" ||
+                                 m_tokens[verb - 1].function->surface == u"或者") &&
+                                IsSuruNoun(verb);
+            for (size_t k : shared)
+                alternatives = alternatives && IsSuruNoun(k);
             for (size_t k : shared) {
+                if (alternatives) {
+                    out.push_back(WordPiece(m_tokens[k], 0, false));
+                    out.push_back(Inserted(k + 2 == verb ? u"又は" : u"、"));
+                    continue;
+                }
                 out.push_back(WordPiece(m_tokens[k], (inflection & (kFormPassive | kFormCausative)) | kFormConnective, true));
                 out.push_back(Inserted(u"、"));
             }
@@ -530,13 +679,24 @@ private:
             out.push_back(Inserted(u"か"));
     }
 
+    static bool HasWords(const Pieces& pieces) {
+        for (const Piece& p : pieces)
+            if (p.word && !p.text.empty())
+                return true;
+        return false;
+    }
+
     // Verbs whose place takes に: 去学校, 学校に行く.
     static bool IsMotionVerb(const ChineseToken& t) {
         if (t.type != TokenType::Word || t.senses.empty())
             return false;
         const std::u16string_view j = t.senses[0].text;
+        // Besides motion, verbs whose partner takes に: 法律に違反する, 団体に属する.
         return j == u"行く" || j == u"来る" || j == u"帰る" || j == u"入る" || j == u"着く" ||
-               j == u"到着" || j == u"住む" || j == u"参加";
+               j == u"到着" || j == u"住む" || j == u"参加" || j == u"違反" || j == u"反する" ||
+               j == u"属する" || j == u"参与" || j == u"従事" || j == u"適応" || j == u"適合" ||
+               j == u"反対" || j == u"会う" || j == u"似る" || j == u"頼る" || j == u"乗る" ||
+               j == u"答える" || j == u"勝つ" || j == u"違背";
     }
 
     bool IsAdjunctStart(size_t i) const {
@@ -563,6 +723,16 @@ private:
             }
         }
         if (adjective == to) {
+            // 在这种秩序中，作为社会的一员，无论婚生或非婚生: a phrase of its own, the
+            // postposition after its noun.
+            const ChineseToken& first = m_tokens[from];
+            const std::u16string_view w = m_source.substr(first.start, first.length);
+            if (to > from + 1 && (first.Is(C::Preposition) ||
+                                  (first.type == TokenType::Word && (w == u"无论" || w == u"不论")))) {
+                Nominal(from + 1, to, out);
+                out.push_back(WordPiece(first, 0, false));
+                return;
+            }
             Nominal(from, to, out);
             return;
         }
@@ -572,9 +742,20 @@ private:
                                      m_tokens[subjectEnd - 1].Is(C::Negation))) {
             --subjectEnd;
         }
+        // 法律之前人人平等: the place before the subject, with its particle, comes after it.
+        Pieces where;
+        for (size_t k = from + 1; k + 1 < subjectEnd; ++k) {
+            if (m_tokens[k].type == TokenType::Word && IsPlace(k)) {
+                where.clear();
+                Nominal(from, k + 1, where);
+                where.push_back(Inserted(IsTime(k) ? u"に" : u"で"));
+                from = k + 1;
+            }
+        }
         Nominal(from, subjectEnd, out);
         if (subjectEnd > from)
             out.push_back(Inserted(modifier ? u"が" : u"は"));
+        Append(out, where);
         for (size_t i = subjectEnd; i < adjective; ++i) {
             const ChineseToken& t = m_tokens[i];
             if (t.type == TokenType::Function)

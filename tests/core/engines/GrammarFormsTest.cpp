@@ -76,7 +76,7 @@ const Case kJapanese[] = {
 
 const Case kChinese[] = {
     // 受任何: 受 and 任何 (two words ahead), 受 as the verb.
-    {"人人不受任何歧视。", "すべての人はいかなる差別を受けない。"},
+    {"人人不受任何歧视。", "すべての人はいかなる差別も受けない。"},
     // A verb whose object is an adjective with 的 and a noun.
     {"他具有丰富的经验。", "彼は豊富な経験を持つ。"},
     {"这种语言具有非常清晰的语法。", "このような言語は非常に明確な語法を持つ。"},
@@ -91,12 +91,51 @@ const Case kChinese[] = {
     {"删除指定文件。", "指定したファイルを削除する。"},
     {"无法打开指定文件。", "指定したファイルを開くことができない。"},
     // Adjectives linked by 而: the first going on to the next, before 的 and as the predicate.
-    {"这是一个简单而有效的方法。", "これは一個簡単で有効な方法である。"},
+    {"这是一个简单而有效的方法。", "これは簡単で有効な方法である。"},
     {"他很聪明而且勤奋。", "彼はとても聡明で、しかもまめまめしい。"},
     // 是 is the verb of its clause; a demonstrative alone is これ.
     {"这是我的书。", "これは私の本である。"},
     // A word that is an adjectival noun in Japanese takes な before its noun.
     {"他们建立自由的国家。", "彼らは自由な国を打ち立てる。"},
+    // 不是: the negated copula; 此 and 本 before a noun: この.
+    {"他不是学生。", "彼は学生ではない。"},
+    {"此方法有效。", "この方法は有効である。"},
+    {"这一问题很重要。", "この問題はとても重要である。"},
+    // The phrases before the verb in their Chinese order; the place after 到 takes に.
+    {"请将文件从桌面复制到目录。", "ファイルを卓上からディレクトリに複製する。"},
+    // After a modal the verb is the clause's own; a verb after 的 names a thing.
+    {"他们有权享受法律的保护。", "彼らは法律の保護を享受する権利を有する。"},
+    {"他们有权享受法律的平等保护。", "彼らは法律の平等保護を享受する権利を有する。"},
+    // A verb whose Japanese is a plain noun is the object.
+    {"本公司有资格参加比赛。", "この公司はコンクールに参加することができる。"},
+    // 一个 is not counted; 一个或多个: 一つ以上.
+    {"选择一个或多个文件。", "一つ以上のファイルを選択する。"},
+    {"文件被删除了。", "ファイルは削除された。"},
+    // A clause as the object takes こと; a lone action is the object itself; a noun and an
+    // action at the object's end are one compound.
+    {"他开始写信。", "彼は手紙を書くことを始める。"},
+    {"人人应受法律保护。", "すべての人は法律保護を受けるべきである。"},
+    {"读取标准输入。", "標準入力を読む。"},
+    // 没有 before a noun: there is none; 失败 after an action: that action fails.
+    {"我没有钱。", "私は銭がない。"},
+    {"创建文件失败。", "ファイルの作成に失敗する。"},
+    // 任何 opening the subject: も; alternatives joined by 或 share the last verb's form.
+    {"任何人不得进入。", "いかなる人も入ってはならない。"},
+    {"用户可以创建或删除文件。", "ユーザーはファイルを作成又は削除することができる。"},
+    // A place or a time before the subject: で or に after it.
+    {"法律之前人人平等。", "すべての人は法律の前で平等である。"},
+    {"会议之后我们回家。", "私たちは会議の後に家に帰る。"},
+    // A phrase of its own before a comma: the postposition after its noun.
+    {"在这种情况下，我们不能离开。", "このような情況下で、私たちは離れることができない。"},
+    {"作为学生，他很努力。", "学生として、彼はとても努力する。"},
+    // 使用 with a second verb: the tool takes で; a clause opening with its verb is its own.
+    {"我们可以使用这个工具打开文件。", "私たちはこの工具でファイルを開くことができる。"},
+    {"列出目录中的内容。", "ディレクトリ中の内容を列挙する。"},
+    // Verbs whose partner takes に.
+    {"这种行为违反法律。", "このような行為は法律に違反する。"},
+    // 视为, 宣布为: what the thing is taken as takes と.
+    {"他被视为英雄。", "彼は英雄とみなされる。"},
+    {"这种行为被宣布为犯罪。", "このような行為は犯罪と宣布される。"},
 };
 
 class JapaneseGrammarFormTest : public testing::TestWithParam<Case> {};
