@@ -36,6 +36,7 @@ struct Phrase {
     bool question = false;
     bool degree = false;   // an adverb of the clause stands before the adjective: no 很
     bool placeIsVerb = false;  // 本は机の上にある: 书在桌子上, 在 without 有
+    bool bareNoun = false;     // a noun predicate alone in its clause: no 是
 };
 
 Piece Grammar(std::u16string_view simplified, std::u16string_view traditional,
@@ -142,6 +143,20 @@ private:
         const bool fits = t.kind.conjugation == kAdjectiveType ? t.form == Form::Terminal
                                                                : t.form == Form::Attributive;
         return fits && At(i + 1) && IsNominal(*At(i + 1));
+    }
+
+    // A blank between a Latin word or a number and the noun or particle next to it.
+    bool SpaceInsideNominal(size_t i) const {
+        const JapaneseToken* before = i > 0 ? At(i - 1) : nullptr;
+        const JapaneseToken* after = At(i + 1);
+        if (!before || !after || !IsNominal(*before))
+            return false;
+        const auto latin = [](const JapaneseToken& t) {
+            return t.type == TokenType::Latin || t.type == TokenType::Number;
+        };
+        if (after->type == TokenType::Function)
+            return latin(*before) && after->function->function != J::Auxiliary;
+        return (latin(*before) || latin(*after)) && IsNominal(*after);
     }
 
     // A particle inside a nominal phrase: の, と or や between two nouns.
@@ -251,7 +266,7 @@ private:
             AddFeatures(p, w.features & ~kContinuing, t);
             return CollectPredicate(p, i + 1, t);
         case J::Auxiliary:
-            if ((w.features & kNegative) && w.surface.substr(0, 1) == u"な") {
+            if ((w.features & kNegative) && (w.surface.substr(0, 1) == u"な" || w.surface == u"ありません")) {
                 // 机の上にない: ない after a particle, there is none there.
                 p.kind = Phrase::Kind::Predicate;
                 p.existence = true;
@@ -303,6 +318,13 @@ private:
             } else if (IsAttributiveAdjective(i)) {
                 p.body.push_back(WordPiece(t));
                 p.body.push_back(Grammar(u"的", u"的"));
+                ++i;
+            } else if (t.type == TokenType::Space && !p.body.empty() && SpaceInsideNominal(i)) {
+                // MIME タイプ, SOURCE から: the blank beside a Latin word keeps the phrase whole;
+                // before a particle it goes, as the particle moves.
+                const JapaneseToken& next = m_tokens[i + 1];
+                if (next.type != TokenType::Function || next.function->function == J::Prefix)
+                    p.body.push_back(WordPiece(t));
                 ++i;
             } else if (JoinsNominals(i)) {
                 const JapaneseFunctionWord& w = *t.function;
@@ -428,7 +450,9 @@ private:
                 break;
             const JapaneseFunctionWord& w = *t.function;
             if (w.function == J::Auxiliary) {
-                AddFeatures(p, w.features, t);
+                if (w.features & kRequest)
+                    p.clausePrefix.push_back(Grammar(w.simplified, w.traditional, &t));
+                AddFeatures(p, w.features & ~kRequest, t);
                 open = (w.features & (kContinuing | kConnective)) != 0 &&
                        !(w.features & (kNegative | kMust | kMustNot));
                 ++i;
@@ -488,7 +512,7 @@ private:
                 modal(u"应该", u"應該", kShould);
             if (f & kNegative)
                 modal(adjectival ? u"不" : u"不是", adjectival ? u"不" : u"不是", kNegative);
-            else if (!adjectival)
+            else if (!adjectival && !(pred.bareNoun && !(f & (kMust | kShould))))
                 out.push_back(Grammar(u"是", u"是", pred.copula));
             Take(out, pred.body);
             return;
@@ -605,6 +629,8 @@ private:
         bool afterSubject = false;
         bool afterSubjectNoun = false;  // the phrase before was the subject itself
         bool topic = false;
+        bool shortSubject = false;
+        bool hasSubject = false;
         size_t placeAt = SIZE_MAX;  // where the 在 of an existence's place is
         bool thingAfterPlace = false;
         for (Phrase& ph : phrases) {
@@ -625,7 +651,16 @@ private:
             const bool quote = ph.kind == Phrase::Kind::Mark && !ph.body.empty() &&
                                ph.body[0].text != u"，" && ph.body[0].text != u"、";
             const bool keepsNoun = afterSubjectNoun && (quote || ph.kind == Phrase::Kind::Blank);
+            // No comma after a short subject or topic: 人人生而自由, not 人人，生而自由.
+            if (afterSubjectNoun && shortSubject && ph.kind == Phrase::Kind::Mark && !quote && pred) {
+                const size_t at = size_t(&ph - phrases.data());
+                const bool listFollows = at + 1 < phrases.size() &&
+                                         phrases[at + 1].kind == Phrase::Kind::Nominal && !phrases[at + 1].marker;
+                if (!listFollows)
+                    continue;
+            }
             afterSubjectNoun = false;
+            shortSubject = false;
             if (ph.kind == Phrase::Kind::Nominal && ph.marker && ph.marker->IsFunction(J::Topic))
                 topic = true;
             if (pred && pred->existence && !pred->placeIsVerb && !topic && ph.kind == Phrase::Kind::Nominal &&
@@ -637,6 +672,14 @@ private:
             }
             if (subject || (afterSubject && follows) || (subjectEnd == before.size() && follows &&
                                                          ph.kind == Phrase::Kind::Adverb)) {
+                if (subject) {
+                    size_t chars = 0;
+                    for (const Piece& piece : ph.body)
+                        chars += piece.text.size();
+                    // A time keeps its comma: 明天，下雨.
+                    shortSubject = chars <= 4 && (ph.marker || first) && !ph.timeNoun;
+                    hasSubject = true;
+                }
                 Take(before, ph.body);
                 subjectEnd = before.size();
                 afterSubject = true;
@@ -732,6 +775,9 @@ private:
             verb.clear();
             modals.clear();
             const bool verbal = pred->head == Phrase::Head::Verb || pred->head == Phrase::Head::Adjective;
+            // 内部エラーです with nothing before it: 内部错误, a label rather than 是内部错误.
+            pred->bareNoun = !hasSubject && before.empty() && pred->final.empty() && pred->nextPrefix.empty() &&
+                             !(pred->features & (kConnective | kConditional | kContinuing));
             RenderPredicate(*pred, verb, verbal ? &modals : nullptr);
             before.insert(before.begin() + std::ptrdiff_t(subjectEnd), std::make_move_iterator(modals.begin()),
                           std::make_move_iterator(modals.end()));

@@ -38,23 +38,28 @@ const Case kJapanese[] = {
     {"彼は何も言わなかったのである。", "他什么也没有说。"},
     // Modals and the negation after the subject, before the prepositional phrases and
     // adverbs of manner; adverbs of scope before them.
-    {"何人も、ほしいままに逮捕されることはない。", "任何人，不得任意被逮捕。"},
+    {"何人も、ほしいままに逮捕されることはない。", "任何人不得任意被逮捕。"},
     {"互いに同胞の精神をもって行動しなければならない。", "必须互相以同胞的精神行动。"},
     {"彼は学校で勉強しない。", "他不在学校学习。"},
     // Bare nouns of a list are no subject: the modal stays before them.
-    {"何人も、ほしいままに逮捕、拘禁、又は追放されることはない。", "任何人，不得任意逮捕，拘禁，或被放逐。"},
+    {"何人も、ほしいままに逮捕、拘禁、又は追放されることはない。", "任何人不得任意逮捕，拘禁，或被放逐。"},
     // となる: the noun follows 成为.
     {"人民の意思は、統治の権力の基礎とならなければならない。", "人民的意思，必须成为统治的权力的基础。"},
     // と before a noun used as a verb: its partner, with 跟.
-    {"加盟国は、国際連合と協力して、平和を守る。", "会员国，跟联合国合作，保护和平。"},
+    {"加盟国は、国際連合と協力して、平和を守る。", "会员国跟联合国合作，保护和平。"},
     // こと after a clause: the clause itself; ことのできない.
     {"人権を保護することが肝要である。", "保护人权至关重要。"},
     {"譲ることのできない権利を有する。", "有不能转让的权利。"},
     // Bare continuatives before commas.
     {"情報を求め、受け、及び伝える。", "寻求信息，受到，和传达。"},
-    // ありません after an adjective and after a noun.
+    // ありません after an adjective, after a noun and after が.
     {"入力したパスワードは正しくありません。", "输入的密码不正确。"},
     {"問題ありません。", "没有问题。"},
+    {"時間がありません。", "没有时间。"},
+    // てください: 请 before the clause.
+    {"名前を入力してください。", "请输入名字。"},
+    // A Latin word and the noun beside it are one phrase; a noun predicate alone has no 是.
+    {"HTTP サーバーの内部エラーです。", "HTTP 服务器的内部错误。"},
     // という after a noun names the thing; after a clause it makes the clause modify the noun.
     {"これは日本という国の話です。", "这是日本这个国的话。"},
     {"ファイルを開くという操作を行う。", "进行开文件的操作。"},
