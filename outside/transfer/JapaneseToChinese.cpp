@@ -3,6 +3,7 @@
 
 #include "CharacterTables.h"
 #include "Punctuation.h"
+#include "SourceText.h"
 
 #include <cstdint>
 #include <iterator>
@@ -145,6 +146,31 @@ private:
         return fits && At(i + 1) && IsNominal(*At(i + 1));
     }
 
+    // いかなる…も, 何も: 任何…都 rather than 也.
+    static Piece AlsoOrAll(const Pieces& phrase, const JapaneseFunctionWord& w, const JapaneseToken* m) {
+        for (const Piece& piece : phrase)
+            if (piece.text.compare(0, 2, u"任何") == 0)
+                return Grammar(u"都", u"都", m);
+        return Grammar(w.simplified, w.traditional, m);
+    }
+
+    static bool TakesNoGenitive(const std::u16string& word) {
+        for (const char16_t* w : {u"所有", u"一切", u"其他", u"其余", u"全部", u"任何", u"各种", u"很多"})
+            if (word == w)
+                return true;
+        return false;
+    }
+
+    // Whether the token's surface, less its last `ending` characters, is all kanji.
+    bool AllKanji(const JapaneseToken& t, size_t ending) const {
+        if (t.length <= ending)
+            return false;
+        for (size_t k = 0; k + ending < t.length; ++k)
+            if (ClassOf(m_source[t.start + k]) != CharClass::Kanji)
+                return false;
+        return true;
+    }
+
     // A blank between a Latin word or a number and the noun or particle next to it.
     bool SpaceInsideNominal(size_t i) const {
         const JapaneseToken* before = i > 0 ? At(i - 1) : nullptr;
@@ -204,6 +230,18 @@ private:
                 const JapaneseToken* after = At(i + 1);
                 const bool negated = after && after->IsFunction(J::Auxiliary) &&
                                      (after->function->features & kNegative);
+                const JapaneseToken* become = after;
+                if (t.form == Form::Adverbial && !negated && become && become->IsFunction(J::Become) &&
+                    become->function->surface.substr(0, 1) == u"な") {
+                    // 暗くなる, 不完全になる: 变得暗, 变得不完整; なっている is the state reached.
+                    p.kind = Phrase::Kind::Predicate;
+                    p.body.push_back(Grammar(u"变得", u"變得", become));
+                    p.body.push_back(WordPiece(t));
+                    AddFeatures(p, become->function->features & ~kContinuing, *become);
+                    i = CollectPredicate(p, i + 2, *become);
+                    m_phrases.back().features &= ~uint32_t(kProgressive);
+                    continue;
+                }
                 if (t.form == Form::Adverbial && !negated) {
                     p.kind = Phrase::Kind::Adverb;
                     p.body.push_back(WordPiece(t));
@@ -317,7 +355,10 @@ private:
                 ++i;
             } else if (IsAttributiveAdjective(i)) {
                 p.body.push_back(WordPiece(t));
-                p.body.push_back(Grammar(u"的", u"的"));
+                // 平等な権利: a Sino-Japanese adjectival noun joins a Sino-Japanese noun as Chinese
+                // compounds do (平等权利); 美しい花 and 静かな町 keep 的.
+                if (!(t.kind.conjugation != kAdjectiveType && AllKanji(t, 1) && AllKanji(m_tokens[i + 1], 0)))
+                    p.body.push_back(Grammar(u"的", u"的"));
                 ++i;
             } else if (t.type == TokenType::Space && !p.body.empty() && SpaceInsideNominal(i)) {
                 // MIME タイプ, SOURCE から: the blank beside a Latin word keeps the phrase whole;
@@ -328,6 +369,11 @@ private:
                 ++i;
             } else if (JoinsNominals(i)) {
                 const JapaneseFunctionWord& w = *t.function;
+                // すべての人, その他の意見: no 的 after a word of quantity (所有人, 其他意见).
+                if (w.surface == u"の" && !p.body.empty() && TakesNoGenitive(p.body.back().text)) {
+                    ++i;
+                    continue;
+                }
                 p.body.push_back(Grammar(w.simplified, w.traditional, &t));
                 ++i;
             } else {
@@ -526,7 +572,24 @@ private:
         else if (f & kMay)
             frontModal(u"可以", u"可以", kMay);
         bool potentialDone = false;
-        if ((f & kNegative) && !(f & kMustNot)) {
+        // 見つからない, 見つけられない: a verb of result takes 不 inside (找不到, 看不见).
+        if ((f & kNegative) && !(f & (kMustNot | kMust | kPast | kExperience | kWant)) && !pred.existence &&
+            pred.head == Phrase::Head::Verb && pred.body.size() == 1 && pred.body[0].text.size() == 2) {
+            Piece& v = pred.body[0];
+            const char16_t result = v.text[1];
+            if (v.text == u"受到" && !(f & kPotential) && !(f & kPassive)) {
+                // 差別を受けない: 不受歧视.
+                v.text.pop_back();
+                v.alternative.clear();
+            } else if (result == u'到' || result == u'见' || result == u'懂' || result == u'完' || result == u'掉') {
+                v.text.insert(1, u"不");
+                if (!v.alternative.empty())
+                    v.alternative.insert(1, u"不");
+                pred.consumedPassive = true;  // 受けられない, 見つけられない: the potential, not the passive
+                potentialDone = true;
+            }
+        }
+        if (!potentialDone && (f & kNegative) && !(f & kMustNot)) {
             if (f & kPotential) {
                 frontModal(u"不能", u"不能", kNegative);
                 potentialDone = true;
@@ -545,7 +608,12 @@ private:
             frontModal(u"想", u"想", kWant);
         if ((f & kPotential) && !potentialDone)
             frontModal(u"能", u"能", kPotential);
-        if ((f & kPassive) && !pred.consumedPassive)
+        // 受けられる: 受到 is passive already, られる its potential.
+        const bool receives = !pred.body.empty() && !pred.body[0].text.empty() &&
+                              (pred.body[0].text[0] == u'受' || pred.body[0].text[0] == u'得');
+        if ((f & kPassive) && !pred.consumedPassive && receives && !(f & kPotential) && !potentialDone)
+            frontModal(u"能", u"能", kPassive);
+        else if ((f & kPassive) && !pred.consumedPassive)
             modal(u"被", u"被", kPassive);
         if (f & kCausative)
             modal(u"让", u"讓", kCausative);
@@ -641,10 +709,12 @@ private:
             // A bare noun is a subject at the start of the clause or as a time word (毎日); the
             // others are list items and objects (逮捕、拘禁、又は追放される).
             const bool first = before.size() == (pred ? pred->clausePrefix.size() : 0);
+            // も at the start of a clause stands for は or が: 任何国都能参加.
             const bool subject = ph.kind == Phrase::Kind::Nominal &&
                                  ((!ph.marker && (ph.timeNoun || first || afterSubjectNoun)) ||
                                   (ph.marker && (ph.marker->IsFunction(J::Topic) ||
-                                                 ph.marker->IsFunction(J::Subject))));
+                                                 ph.marker->IsFunction(J::Subject) ||
+                                                 (first && ph.marker->IsFunction(J::Also)))));
             const bool follows = ph.kind == Phrase::Kind::Mark || ph.kind == Phrase::Kind::Blank ||
                                  (ph.kind == Phrase::Kind::Adverb && ScopesTheNegation(ph));
             // Quotation marks and blanks keep a noun with the subject before them; a comma does not.
@@ -672,7 +742,10 @@ private:
             }
             if (subject || (afterSubject && follows) || (subjectEnd == before.size() && follows &&
                                                          ph.kind == Phrase::Kind::Adverb)) {
-                if (subject) {
+                if (ph.marker && ph.marker->IsFunction(J::Also)) {
+                    Take(before, ph.body);
+                    before.push_back(AlsoOrAll(before, *ph.marker->function, ph.marker));
+                } else if (subject) {
                     size_t chars = 0;
                     for (const Piece& piece : ph.body)
                         chars += piece.text.size();
@@ -726,7 +799,7 @@ private:
                 break;
             case J::Also:
                 Take(before, ph.body);
-                before.push_back(Grammar(w.simplified, w.traditional, m));
+                before.push_back(AlsoOrAll(before, w, m));
                 break;
             case J::Locative:
                 if (ph.timeNoun) {

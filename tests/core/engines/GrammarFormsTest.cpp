@@ -56,6 +56,16 @@ const Case kJapanese[] = {
     {"入力したパスワードは正しくありません。", "输入的密码不正确。"},
     {"問題ありません。", "没有问题。"},
     {"時間がありません。", "没有时间。"},
+    // No 的 after a word of quantity, nor between Sino-Japanese adjectival noun and noun.
+    {"すべての人は平等な権利を有する。", "所有人有平等权利。"},
+    // も opening a clause stands for the subject; いかなる…も: 任何…都.
+    {"いかなる国も参加できる。", "任何国都能参加。"},
+    // Verbs of result take the negation inside; 受ける negated is 不受, with られる 能受到.
+    {"ファイルが見つかりません。", "文件找不到。"},
+    {"差別を受けない。", "不受歧视。"},
+    {"援助を受けられる。", "能受到援助。"},
+    // An adjective's adverbial form before なる: 变得.
+    {"画面が暗くなった。", "画面变得暗了。"},
     // てください: 请 before the clause.
     {"名前を入力してください。", "请输入名字。"},
     // A Latin word and the noun beside it are one phrase; a noun predicate alone has no 是.
