@@ -66,6 +66,8 @@ const Case kJapanese[] = {
     {"援助を受けられる。", "能受到援助。"},
     // An adjective's adverbial form before なる: 变得.
     {"画面が暗くなった。", "画面变得暗了。"},
+    // The noun of an adjective with さ, where the data has one: 高度, not 很高.
+    {"画像の高さと幅を変換する。", "转换图像的高度和宽度。"},
     // てください: 请 before the clause.
     {"名前を入力してください。", "请输入名字。"},
     // A Latin word and the noun beside it are one phrase; a noun predicate alone has no 是.
