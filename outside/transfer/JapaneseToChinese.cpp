@@ -381,6 +381,12 @@ private:
             }
         }
         p.timeNoun = lastIsTime;
+        // すべての人, すべての人間: 人人.
+        if (p.body.size() == 2 && p.body[0].text == u"所有" && (p.body[1].text == u"人" || p.body[1].text == u"人类")) {
+            p.body[0].text = u"人";
+            p.body[1].text = u"人";
+            p.body[1].alternative.clear();
+        }
         const JapaneseToken* next = At(i);
         if (next && next->type == TokenType::Function) {
             const J f = next->function->function;
@@ -854,6 +860,14 @@ private:
             RenderPredicate(*pred, verb, verbal ? &modals : nullptr);
             before.insert(before.begin() + std::ptrdiff_t(subjectEnd), std::make_move_iterator(modals.begin()),
                           std::make_move_iterator(modals.end()));
+            // 教育を受ける権利を有する: 有权受到教育, the clause after 有权 rather than before 的权利.
+            const size_t n = objects.size();
+            if (verb.size() == 1 && verb[0].text == u"有" && n >= 3 && objects[n - 1].text == u"权利" &&
+                objects[n - 2].text == u"的" && !objects[n - 2].word) {
+                verb[0].text = u"有权";
+                verb[0].alternative = u"有權";
+                objects.resize(n - 2);
+            }
             Take(out, before);
             Take(out, verb);
             Take(out, afterVerb);
@@ -941,7 +955,11 @@ private:
                                               std::make_move_iterator(current.end()));
                     current.erase(current.begin() + std::ptrdiff_t(from), current.end());
                     RenderClause(inner, &p, modifier);
-                    modifier.push_back(Grammar(u"的", u"的"));
+                    // The 的 of a relative clause that can follow 有权, told apart from an
+                    // adjective's: not a word.
+                    Piece relative = Grammar(u"的", u"的");
+                    relative.word = (p.features & (kNegative | kPotential | kMustNot)) != 0;
+                    modifier.push_back(std::move(relative));
                     break;
                 }
                 flush(&p);

@@ -57,7 +57,9 @@ const Case kJapanese[] = {
     {"問題ありません。", "没有问题。"},
     {"時間がありません。", "没有时间。"},
     // No 的 after a word of quantity, nor between Sino-Japanese adjectival noun and noun.
-    {"すべての人は平等な権利を有する。", "所有人有平等权利。"},
+    {"すべての人は平等な権利を有する。", "人人有平等权利。"},
+    // する権利を有する: 有权, the clause after it.
+    {"子供は教育を受ける権利を有する。", "孩子有权受到教育。"},
     // も opening a clause stands for the subject; いかなる…も: 任何…都.
     {"いかなる国も参加できる。", "任何国都能参加。"},
     // Verbs of result take the negation inside; 受ける negated is 不受, with られる 能受到.
