@@ -287,6 +287,35 @@ private:
                 i = BuildFunction(i);
             }
         }
+        MarkListCommas();
+    }
+
+    // 人種、言語、宗教: a comma between bare nouns of a list is Chinese 、, and the list one
+    // phrase with the particle of its last item (本、ノートを買う: 买书、笔记本).
+    void MarkListCommas() {
+        for (size_t k = 1; k + 1 < m_phrases.size(); ++k) {
+            Phrase& mark = m_phrases[k];
+            if (mark.kind != Phrase::Kind::Mark || mark.body.size() != 1 || mark.body[0].text != u"，" ||
+                m_source[mark.body[0].sourceStart] != u'、')
+                continue;
+            const Phrase& before = m_phrases[k - 1];
+            const Phrase& after = m_phrases[k + 1];
+            if (before.timeNoun || !(before.kind == Phrase::Kind::Nominal && !before.marker && !before.attributive))
+                continue;
+            if (after.kind == Phrase::Kind::Nominal) {
+                mark.body[0].text = u"、";
+                Pieces list = std::move(m_phrases[k - 1].body);
+                list.push_back(std::move(mark.body[0]));
+                Phrase& item = m_phrases[k + 1];
+                item.body.insert(item.body.begin(), std::make_move_iterator(list.begin()),
+                                 std::make_move_iterator(list.end()));
+                m_phrases.erase(m_phrases.begin() + std::ptrdiff_t(k - 1), m_phrases.begin() + std::ptrdiff_t(k + 1));
+                --k;
+            }
+            else if (after.kind == Phrase::Kind::Link && !after.body.empty() &&
+                     (after.body[0].text == u"或" || after.body[0].text == u"和"))
+                mark.body[0].text.clear();  // 逮捕、拘禁或放逐: none before the last item's 或
+        }
     }
 
     // A function word that no phrase took: a verb of its own, or a word in place.
@@ -728,7 +757,8 @@ private:
                                ph.body[0].text != u"，" && ph.body[0].text != u"、";
             const bool keepsNoun = afterSubjectNoun && (quote || ph.kind == Phrase::Kind::Blank);
             // No comma after a short subject or topic: 人人生而自由, not 人人，生而自由.
-            if (afterSubjectNoun && shortSubject && ph.kind == Phrase::Kind::Mark && !quote && pred) {
+            if (afterSubjectNoun && shortSubject && ph.kind == Phrase::Kind::Mark && !quote && pred &&
+                ph.body[0].text == u"，") {
                 const size_t at = size_t(&ph - phrases.data());
                 const bool listFollows = at + 1 < phrases.size() &&
                                          phrases[at + 1].kind == Phrase::Kind::Nominal && !phrases[at + 1].marker;

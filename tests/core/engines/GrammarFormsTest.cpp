@@ -42,7 +42,7 @@ const Case kJapanese[] = {
     {"互いに同胞の精神をもって行動しなければならない。", "必须互相以同胞的精神行动。"},
     {"彼は学校で勉強しない。", "他不在学校学习。"},
     // Bare nouns of a list are no subject: the modal stays before them.
-    {"何人も、ほしいままに逮捕、拘禁、又は追放されることはない。", "任何人不得任意逮捕，拘禁，或被放逐。"},
+    {"何人も、ほしいままに逮捕、拘禁、又は追放されることはない。", "任何人不得任意逮捕、拘禁或被放逐。"},
     // となる: the noun follows 成为.
     {"人民の意思は、統治の権力の基礎とならなければならない。", "人民的意思，必须成为统治的权力的基础。"},
     // と before a noun used as a verb: its partner, with 跟.
@@ -70,6 +70,8 @@ const Case kJapanese[] = {
     {"画面が暗くなった。", "画面变得暗了。"},
     // The noun of an adjective with さ, where the data has one: 高度, not 很高.
     {"画像の高さと幅を変換する。", "转换图像的高度和宽度。"},
+    // Bare nouns of a list joined by 、 take the particle of the last one.
+    {"彼は本、ノート、ペンを買った。", "他买了书、笔记本、笔杆。"},
     // てください: 请 before the clause.
     {"名前を入力してください。", "请输入名字。"},
     // A Latin word and the noun beside it are one phrase; a noun predicate alone has no 是.
