@@ -143,7 +143,12 @@ private:
             return false;
         const bool fits = t.kind.conjugation == kAdjectiveType ? t.form == Form::Terminal
                                                                : t.form == Form::Attributive;
-        return fits && At(i + 1) && IsNominal(*At(i + 1));
+        const JapaneseToken* next = At(i + 1);
+        // 不明な SOCKSv5 エラー: a blank before a Latin noun.
+        if (next && next->type == TokenType::Space && At(i + 2) &&
+            (At(i + 2)->type == TokenType::Latin || At(i + 2)->type == TokenType::Number))
+            next = At(i + 2);
+        return fits && next && IsNominal(*next);
     }
 
     // いかなる…も, 何も: 任何…都 rather than 也.
@@ -175,7 +180,7 @@ private:
     bool SpaceInsideNominal(size_t i) const {
         const JapaneseToken* before = i > 0 ? At(i - 1) : nullptr;
         const JapaneseToken* after = At(i + 1);
-        if (!before || !after || !IsNominal(*before))
+        if (!before || !after || !(IsNominal(*before) || IsAttributiveAdjective(i - 1)))
             return false;
         const auto latin = [](const JapaneseToken& t) {
             return t.type == TokenType::Latin || t.type == TokenType::Number;
@@ -346,6 +351,14 @@ private:
         case J::Final:
             if (!m_phrases.empty() && m_phrases.back().kind == Phrase::Kind::Predicate) {
                 Phrase& last = m_phrases.back();
+                const JapaneseToken* comma = At(i + 1);
+                if (w.function == J::Final && (w.features & kQuestion) && comma &&
+                    comma->type == TokenType::Punctuation && m_source[comma->start] == u'、') {
+                    last.nextPrefix.push_back(Grammar(u"或", u"或", &t));
+                    last.features |= kConnective;
+                    last.attributive = false;
+                    return i + 2;
+                }
                 if (w.function == J::Final)
                     AddFinal(last, t);
                 else
@@ -525,12 +538,14 @@ private:
                      head.form == Form::Irrealis);
         if (head.type == TokenType::Word && head.form == Form::Conditional)
             AddFeatures(p, kConditional, head);
+        bool endsInTe = false;
         while (i < m_tokens.size()) {
             const JapaneseToken& t = m_tokens[i];
             if (t.type != TokenType::Function)
                 break;
             const JapaneseFunctionWord& w = *t.function;
             if (w.function == J::Auxiliary) {
+                endsInTe = w.surface == u"て" || w.surface == u"で";
                 if (w.features & kRequest)
                     p.clausePrefix.push_back(Grammar(w.simplified, w.traditional, &t));
                 AddFeatures(p, w.features & ~kRequest, t);
@@ -543,6 +558,15 @@ private:
                 open = false;
                 ++i;
             } else if (w.function == J::Final) {
+                const JapaneseToken* comma = At(i + 1);
+                if ((w.features & kQuestion) && comma && comma->type == TokenType::Punctuation &&
+                    m_source[comma->start] == u'、') {
+                    // 壊れたか、古い: 或 before the next clause, not a question.
+                    p.nextPrefix.push_back(Grammar(u"或", u"或", &t));
+                    p.features |= kConnective;
+                    i += 2;
+                    break;
+                }
                 AddFinal(p, t);
                 ++i;
             } else if (w.function == J::Conjunctive) {
@@ -563,9 +587,21 @@ private:
                 ++i;
         }
         const JapaneseToken* next = At(i);
-        const bool beforeNoun = next && (IsNominal(*next) || IsAttributiveAdjective(i));
+        // 変換した PNG: the blank before a Latin noun does not end the relative clause.
+        const JapaneseToken* afterBlank = At(i + 1);
+        const bool blank = next && next->type == TokenType::Space && afterBlank &&
+                           (afterBlank->type == TokenType::Latin || afterBlank->type == TokenType::Number);
+        if (blank)
+            next = afterBlank;
+        const bool beforeNoun = next && (IsNominal(*next) || IsAttributiveAdjective(blank ? i + 1 : i));
         p.attributive = beforeNoun && !(p.features & openFeatures) && p.final.empty() &&
                         p.clausePrefix.empty() && p.nextPrefix.empty() && !open;
+        if (p.attributive && blank)
+            ++i;
+        // 表示して終了する: 显示…并退出; a comma after て joins the clauses itself.
+        if (endsInTe && p.nextPrefix.empty() && next && next->type != TokenType::Punctuation &&
+            (p.features & kConnective) && !(p.features & (kNegative | kPassive)))
+            p.nextPrefix.push_back(Grammar(u"并", u"並"));
         if (open && !(p.features & kConnective))
             p.features |= kContinuing;
         m_phrases.push_back(std::move(p));
@@ -964,6 +1000,11 @@ private:
                 current.push_back(std::move(p));
                 break;
             case Phrase::Kind::Predicate:
+                if (!modifier.empty() && p.head == Phrase::Head::Noun) {
+                    // 読んだ本です: the relative clause stays with its noun.
+                    p.body.insert(p.body.begin(), modifier.begin(), modifier.end());
+                    modifier.clear();
+                }
                 if (!modifier.empty()) {
                     // A modifier with no noun after it stands as it is.
                     Phrase loose;

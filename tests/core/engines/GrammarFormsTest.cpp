@@ -72,6 +72,12 @@ const Case kJapanese[] = {
     {"画像の高さと幅を変換する。", "转换图像的高度和宽度。"},
     // Bare nouns of a list joined by 、 take the particle of the last one.
     {"彼は本、ノート、ペンを買った。", "他买了书、笔记本、笔杆。"},
+    // か before a comma: 或 between the clauses; て between two verbs: 并.
+    {"ファイルは削除されたか、移動されました。", "文件被删除了或被移动了。"},
+    {"バージョン情報を表示して終了する。", "显示版本信息并结束。"},
+    // A relative clause keeps its noun before a copula, and before a blank and a Latin noun.
+    {"昨日読んだ本です。", "昨天读的书。"},
+    {"変換した PNG の幅です。", "转换的PNG的宽度。"},
     // てください: 请 before the clause.
     {"名前を入力してください。", "请输入名字。"},
     // A Latin word and the noun beside it are one phrase; a noun predicate alone has no 是.
