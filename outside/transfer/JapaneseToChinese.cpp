@@ -682,8 +682,11 @@ private:
         // 受けられる: 受到 is passive already, られる its potential.
         const bool receives = !pred.body.empty() && !pred.body[0].text.empty() &&
                               (pred.body[0].text[0] == u'受' || pred.body[0].text[0] == u'得');
-        if ((f & kPassive) && !pred.consumedPassive && receives && !(f & kPotential) && !potentialDone)
+        if ((f & kPassive) && !pred.consumedPassive && receives && !(f & kPotential) && !potentialDone) {
             frontModal(u"能", u"能", kPassive);
+            if (pred.body[0].text == u"受")
+                pred.body[0].text = u"受到";
+        }
         else if ((f & kPassive) && !pred.consumedPassive)
             modal(u"被", u"被", kPassive);
         if (f & kCausative)
@@ -926,7 +929,10 @@ private:
             RenderPredicate(*pred, verb, verbal ? &modals : nullptr);
             before.insert(before.begin() + std::ptrdiff_t(subjectEnd), std::make_move_iterator(modals.begin()),
                           std::make_move_iterator(modals.end()));
-            // 教育を受ける権利を有する: 有权受到教育, the clause after 有权 rather than before 的权利.
+            // 受 takes its object; alone it is 接受: 求め、受け、伝える.
+            if (objects.empty() && !verb.empty() && verb.back().text == u"受")
+                verb.back().text = u"接受";
+            // 教育を受ける権利を有する: 有权受教育, the clause after 有权 rather than before 的权利.
             const size_t n = objects.size();
             if (verb.size() == 1 && verb[0].text == u"有" && n >= 3 && objects[n - 1].text == u"权利" &&
                 objects[n - 2].text == u"的" && !objects[n - 2].word) {

@@ -51,7 +51,7 @@ const Case kJapanese[] = {
     {"人権を保護することが肝要である。", "保护人权至关重要。"},
     {"譲ることのできない権利を有する。", "有不能转让的权利。"},
     // Bare continuatives before commas.
-    {"情報を求め、受け、及び伝える。", "寻求信息，受到，和传达。"},
+    {"情報を求め、受け、及び伝える。", "寻求信息，接受，和传达。"},
     // ありません after an adjective, after a noun and after が.
     {"入力したパスワードは正しくありません。", "输入的密码不正确。"},
     {"問題ありません。", "没有问题。"},
@@ -59,7 +59,7 @@ const Case kJapanese[] = {
     // No 的 after a word of quantity, nor between Sino-Japanese adjectival noun and noun.
     {"すべての人は平等な権利を有する。", "人人有平等权利。"},
     // する権利を有する: 有权, the clause after it.
-    {"子供は教育を受ける権利を有する。", "孩子有权受到教育。"},
+    {"子供は教育を受ける権利を有する。", "孩子有权受教育。"},
     // も opening a clause stands for the subject; いかなる…も: 任何…都.
     {"いかなる国も参加できる。", "任何国都能参加。"},
     // Verbs of result take the negation inside; 受ける negated is 不受, with られる 能受到.
