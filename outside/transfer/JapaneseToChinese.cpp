@@ -307,12 +307,20 @@ private:
             const Phrase& after = m_phrases[k + 1];
             if (before.timeNoun || !(before.kind == Phrase::Kind::Nominal && !before.marker && !before.attributive))
                 continue;
+            if (before.body.empty())
+                continue;
+            // 何人も、誰も、: a pronoun standing as the subject, not an item.
+            const Piece& last = before.body.back();
+            if (last.sourceLength > 0 && m_source[last.sourceStart + last.sourceLength - 1] == u'も')
+                continue;
             if (after.kind == Phrase::Kind::Nominal) {
                 mark.body[0].text = u"、";
                 Pieces list = std::move(m_phrases[k - 1].body);
                 list.push_back(std::move(mark.body[0]));
                 Phrase& item = m_phrases[k + 1];
-                item.body.insert(item.body.begin(), std::make_move_iterator(list.begin()),
+                // 生命、自由に対する権利: the items inside the preposition, 对生命、自由的.
+                const size_t at = item.attributive && item.body.size() > 2 ? 1 : 0;
+                item.body.insert(item.body.begin() + std::ptrdiff_t(at), std::make_move_iterator(list.begin()),
                                  std::make_move_iterator(list.end()));
                 m_phrases.erase(m_phrases.begin() + std::ptrdiff_t(k - 1), m_phrases.begin() + std::ptrdiff_t(k + 1));
                 --k;

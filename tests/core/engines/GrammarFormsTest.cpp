@@ -78,6 +78,9 @@ const Case kJapanese[] = {
     // A relative clause keeps its noun before a copula, and before a blank and a Latin noun.
     {"昨日読んだ本です。", "昨天读的书。"},
     {"変換した PNG の幅です。", "转换的PNG的宽度。"},
+    // Items before a に対する phrase go inside its preposition; 何人も before a comma is no item.
+    {"人は、生命、自由に対する権利を有する。", "人有对生命、自由的权利。"},
+    {"何人も、奴隷にされない。", "任何人不被奴隶做。"},
     // てください: 请 before the clause.
     {"名前を入力してください。", "请输入名字。"},
     // A Latin word and the noun beside it are one phrase; a noun predicate alone has no 是.
