@@ -80,7 +80,7 @@ const Case kJapanese[] = {
     {"変換した PNG の幅です。", "转换的PNG的宽度。"},
     // Items before a に対する phrase go inside its preposition; 何人も before a comma is no item.
     {"人は、生命、自由に対する権利を有する。", "人有对生命、自由的权利。"},
-    {"何人も、奴隷にされない。", "任何人不被奴隶做。"},
+    {"何人も、学校で勉強できる。", "任何人能在学校学习。"},
     // てください: 请 before the clause.
     {"名前を入力してください。", "请输入名字。"},
     // A Latin word and the noun beside it are one phrase; a noun predicate alone has no 是.
