@@ -6,6 +6,7 @@
 #include "SourceText.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <iterator>
 #include <utility>
 
@@ -712,6 +713,15 @@ private:
             modal(u"过", u"過", kExperience);
     }
 
+    static bool VerbIs(const Phrase& pred, std::initializer_list<const char16_t*> verbs) {
+        if (pred.body.size() != 1)
+            return false;
+        for (const char16_t* verb : verbs)
+            if (pred.body.front().text == verb)
+                return true;
+        return false;
+    }
+
     // Verbs whose place follows them with 在: 住在, 生活在, 出生在.
     static bool TakesZaiComplement(const Phrase& pred) {
         if (pred.body.size() != 1)
@@ -781,6 +791,7 @@ private:
         bool topic = false;
         bool shortSubject = false;
         bool hasSubject = false;
+        bool toComplement = false;  // the verb takes 到 and its place: the object goes before with 将
         size_t placeAt = SIZE_MAX;  // where the 在 of an existence's place is
         bool thingAfterPlace = false;
         for (Phrase& ph : phrases) {
@@ -871,6 +882,15 @@ private:
                     Take(before, ph.body);
                 } else if (ph.timeNoun || !pred || pred->head != Phrase::Head::Verb) {
                     Take(before, ph.body);
+                } else if (VerbIs(*pred, {u"失败", u"成功"})) {
+                    // 変換に失敗する: 转换失败, what failed before the verb.
+                    Take(before, ph.body);
+                } else if (VerbIs(*pred, {u"复制", u"拷贝", u"移动", u"保存", u"写入", u"输出", u"发送", u"送",
+                                          u"转移", u"上传", u"下载", u"添加", u"恢复", u"传送"})) {
+                    // ディスクにファイルを保存する: 将文件保存到磁盘.
+                    afterVerb.push_back(Grammar(u"到", u"到", m));
+                    toComplement = true;
+                    Take(afterVerb, ph.body);
                 } else if (TakesZaiComplement(*pred)) {
                     // 住んでいる東京に: 住在东京.
                     afterVerb.push_back(Grammar(u"在", u"在", m));
@@ -937,6 +957,10 @@ private:
             RenderPredicate(*pred, verb, verbal ? &modals : nullptr);
             before.insert(before.begin() + std::ptrdiff_t(subjectEnd), std::make_move_iterator(modals.begin()),
                           std::make_move_iterator(modals.end()));
+            if (toComplement && !objects.empty()) {
+                before.push_back(Grammar(u"将", u"將"));
+                Take(before, objects);
+            }
             // 受 takes its object; alone it is 接受: 求め、受け、伝える.
             if (objects.empty() && !verb.empty() && verb.back().text == u"受")
                 verb.back().text = u"接受";

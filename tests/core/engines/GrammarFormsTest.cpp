@@ -81,6 +81,10 @@ const Case kJapanese[] = {
     // Items before a に対する phrase go inside its preposition; 何人も before a comma is no item.
     {"人は、生命、自由に対する権利を有する。", "人有对生命、自由的权利。"},
     {"何人も、学校で勉強できる。", "任何人能在学校学习。"},
+    // Verbs of transfer take 到 and their place, the object before them with 将; what fails
+    // stands before 失败.
+    {"ファイルをフォルダにコピーします。", "将文件复制到文件夹。"},
+    {"接続に失敗しました。", "连接失败了。"},
     // てください: 请 before the clause.
     {"名前を入力してください。", "请输入名字。"},
     // A Latin word and the noun beside it are one phrase; a noun predicate alone has no 是.
