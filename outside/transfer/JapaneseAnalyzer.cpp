@@ -71,6 +71,9 @@ int Fit(const JapaneseToken& token, size_t stemLength) {
         kind = 1000;
     else if (token.type == TokenType::Word && token.kind.wordClass == kNounClass)
         kind = 0;
+    // 高さ: the noun of the data, where there is one, before the adjective's stem with さ.
+    if (token.type == TokenType::Word && token.form == Form::Stem && token.kind.conjugation == kAdjectiveType)
+        kind = -1000;
     return kind + int(stemLength);
 }
 

@@ -57,6 +57,7 @@ enum JapaneseFeature : uint32_t {
     kQuestion = 1u << 18,
     kContinuing = 1u << 19,   // the verb's own form leaves the predicate open (し, であり)
     kLinksNext = 1u << 20,    // the rendering starts the next clause (が, けれど, し)
+    kRequest = 1u << 21,      // てください: 请 before the clause
 };
 
 struct JapaneseFunctionWord {

@@ -3,8 +3,10 @@
 
 #include "CharacterTables.h"
 #include "Punctuation.h"
+#include "SourceText.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <iterator>
 #include <utility>
 
@@ -36,6 +38,7 @@ struct Phrase {
     bool question = false;
     bool degree = false;   // an adverb of the clause stands before the adjective: no 很
     bool placeIsVerb = false;  // 本は机の上にある: 书在桌子上, 在 without 有
+    bool bareNoun = false;     // a noun predicate alone in its clause: no 是
 };
 
 Piece Grammar(std::u16string_view simplified, std::u16string_view traditional,
@@ -142,7 +145,51 @@ private:
             return false;
         const bool fits = t.kind.conjugation == kAdjectiveType ? t.form == Form::Terminal
                                                                : t.form == Form::Attributive;
-        return fits && At(i + 1) && IsNominal(*At(i + 1));
+        const JapaneseToken* next = At(i + 1);
+        // 不明な SOCKSv5 エラー: a blank before a Latin noun.
+        if (next && next->type == TokenType::Space && At(i + 2) &&
+            (At(i + 2)->type == TokenType::Latin || At(i + 2)->type == TokenType::Number))
+            next = At(i + 2);
+        return fits && next && IsNominal(*next);
+    }
+
+    // いかなる…も, 何も: 任何…都 rather than 也.
+    static Piece AlsoOrAll(const Pieces& phrase, const JapaneseFunctionWord& w, const JapaneseToken* m) {
+        for (const Piece& piece : phrase)
+            if (piece.text.compare(0, 2, u"任何") == 0)
+                return Grammar(u"都", u"都", m);
+        return Grammar(w.simplified, w.traditional, m);
+    }
+
+    static bool TakesNoGenitive(const std::u16string& word) {
+        for (const char16_t* w : {u"所有", u"一切", u"其他", u"其余", u"全部", u"任何", u"各种", u"很多"})
+            if (word == w)
+                return true;
+        return false;
+    }
+
+    // Whether the token's surface, less its last `ending` characters, is all kanji.
+    bool AllKanji(const JapaneseToken& t, size_t ending) const {
+        if (t.length <= ending)
+            return false;
+        for (size_t k = 0; k + ending < t.length; ++k)
+            if (ClassOf(m_source[t.start + k]) != CharClass::Kanji)
+                return false;
+        return true;
+    }
+
+    // A blank between a Latin word or a number and the noun or particle next to it.
+    bool SpaceInsideNominal(size_t i) const {
+        const JapaneseToken* before = i > 0 ? At(i - 1) : nullptr;
+        const JapaneseToken* after = At(i + 1);
+        if (!before || !after || !(IsNominal(*before) || IsAttributiveAdjective(i - 1)))
+            return false;
+        const auto latin = [](const JapaneseToken& t) {
+            return t.type == TokenType::Latin || t.type == TokenType::Number;
+        };
+        if (after->type == TokenType::Function)
+            return latin(*before) && after->function->function != J::Auxiliary;
+        return (latin(*before) || latin(*after)) && IsNominal(*after);
     }
 
     // A particle inside a nominal phrase: の, と or や between two nouns.
@@ -190,6 +237,18 @@ private:
                 const JapaneseToken* after = At(i + 1);
                 const bool negated = after && after->IsFunction(J::Auxiliary) &&
                                      (after->function->features & kNegative);
+                const JapaneseToken* become = after;
+                if (t.form == Form::Adverbial && !negated && become && become->IsFunction(J::Become) &&
+                    become->function->surface.substr(0, 1) == u"な") {
+                    // 暗くなる, 不完全になる: 变得暗, 变得不完整; なっている is the state reached.
+                    p.kind = Phrase::Kind::Predicate;
+                    p.body.push_back(Grammar(u"变得", u"變得", become));
+                    p.body.push_back(WordPiece(t));
+                    AddFeatures(p, become->function->features & ~kContinuing, *become);
+                    i = CollectPredicate(p, i + 2, *become);
+                    m_phrases.back().features &= ~uint32_t(kProgressive);
+                    continue;
+                }
                 if (t.form == Form::Adverbial && !negated) {
                     p.kind = Phrase::Kind::Adverb;
                     p.body.push_back(WordPiece(t));
@@ -235,6 +294,43 @@ private:
                 i = BuildFunction(i);
             }
         }
+        MarkListCommas();
+    }
+
+    // 人種、言語、宗教: a comma between bare nouns of a list is Chinese 、, and the list one
+    // phrase with the particle of its last item (本、ノートを買う: 买书、笔记本).
+    void MarkListCommas() {
+        for (size_t k = 1; k + 1 < m_phrases.size(); ++k) {
+            Phrase& mark = m_phrases[k];
+            if (mark.kind != Phrase::Kind::Mark || mark.body.size() != 1 || mark.body[0].text != u"，" ||
+                m_source[mark.body[0].sourceStart] != u'、')
+                continue;
+            const Phrase& before = m_phrases[k - 1];
+            const Phrase& after = m_phrases[k + 1];
+            if (before.timeNoun || !(before.kind == Phrase::Kind::Nominal && !before.marker && !before.attributive))
+                continue;
+            if (before.body.empty())
+                continue;
+            // 何人も、誰も、: a pronoun standing as the subject, not an item.
+            const Piece& last = before.body.back();
+            if (last.sourceLength > 0 && m_source[last.sourceStart + last.sourceLength - 1] == u'も')
+                continue;
+            if (after.kind == Phrase::Kind::Nominal) {
+                mark.body[0].text = u"、";
+                Pieces list = std::move(m_phrases[k - 1].body);
+                list.push_back(std::move(mark.body[0]));
+                Phrase& item = m_phrases[k + 1];
+                // 生命、自由に対する権利: the items inside the preposition, 对生命、自由的.
+                const size_t at = item.attributive && item.body.size() > 2 ? 1 : 0;
+                item.body.insert(item.body.begin() + std::ptrdiff_t(at), std::make_move_iterator(list.begin()),
+                                 std::make_move_iterator(list.end()));
+                m_phrases.erase(m_phrases.begin() + std::ptrdiff_t(k - 1), m_phrases.begin() + std::ptrdiff_t(k + 1));
+                --k;
+            }
+            else if (after.kind == Phrase::Kind::Link && !after.body.empty() &&
+                     (after.body[0].text == u"或" || after.body[0].text == u"和"))
+                mark.body[0].text.clear();  // 逮捕、拘禁或放逐: none before the last item's 或
+        }
     }
 
     // A function word that no phrase took: a verb of its own, or a word in place.
@@ -252,7 +348,7 @@ private:
             AddFeatures(p, w.features & ~kContinuing, t);
             return CollectPredicate(p, i + 1, t);
         case J::Auxiliary:
-            if ((w.features & kNegative) && w.surface.substr(0, 1) == u"な") {
+            if ((w.features & kNegative) && (w.surface.substr(0, 1) == u"な" || w.surface == u"ありません")) {
                 // 机の上にない: ない after a particle, there is none there.
                 p.kind = Phrase::Kind::Predicate;
                 p.existence = true;
@@ -265,6 +361,14 @@ private:
         case J::Final:
             if (!m_phrases.empty() && m_phrases.back().kind == Phrase::Kind::Predicate) {
                 Phrase& last = m_phrases.back();
+                const JapaneseToken* comma = At(i + 1);
+                if (w.function == J::Final && (w.features & kQuestion) && comma &&
+                    comma->type == TokenType::Punctuation && m_source[comma->start] == u'、') {
+                    last.nextPrefix.push_back(Grammar(u"或", u"或", &t));
+                    last.features |= kConnective;
+                    last.attributive = false;
+                    return i + 2;
+                }
                 if (w.function == J::Final)
                     AddFinal(last, t);
                 else
@@ -303,10 +407,25 @@ private:
                 ++i;
             } else if (IsAttributiveAdjective(i)) {
                 p.body.push_back(WordPiece(t));
-                p.body.push_back(Grammar(u"的", u"的"));
+                // 平等な権利: a Sino-Japanese adjectival noun joins a Sino-Japanese noun as Chinese
+                // compounds do (平等权利); 美しい花 and 静かな町 keep 的.
+                if (!(t.kind.conjugation != kAdjectiveType && AllKanji(t, 1) && AllKanji(m_tokens[i + 1], 0)))
+                    p.body.push_back(Grammar(u"的", u"的"));
+                ++i;
+            } else if (t.type == TokenType::Space && !p.body.empty() && SpaceInsideNominal(i)) {
+                // MIME タイプ, SOURCE から: the blank beside a Latin word keeps the phrase whole;
+                // before a particle it goes, as the particle moves.
+                const JapaneseToken& next = m_tokens[i + 1];
+                if (next.type != TokenType::Function || next.function->function == J::Prefix)
+                    p.body.push_back(WordPiece(t));
                 ++i;
             } else if (JoinsNominals(i)) {
                 const JapaneseFunctionWord& w = *t.function;
+                // すべての人, その他の意見: no 的 after a word of quantity (所有人, 其他意见).
+                if (w.surface == u"の" && !p.body.empty() && TakesNoGenitive(p.body.back().text)) {
+                    ++i;
+                    continue;
+                }
                 p.body.push_back(Grammar(w.simplified, w.traditional, &t));
                 ++i;
             } else {
@@ -314,6 +433,12 @@ private:
             }
         }
         p.timeNoun = lastIsTime;
+        // すべての人, すべての人間: 人人.
+        if (p.body.size() == 2 && p.body[0].text == u"所有" && (p.body[1].text == u"人" || p.body[1].text == u"人类")) {
+            p.body[0].text = u"人";
+            p.body[1].text = u"人";
+            p.body[1].alternative.clear();
+        }
         const JapaneseToken* next = At(i);
         if (next && next->type == TokenType::Function) {
             const J f = next->function->function;
@@ -423,13 +548,17 @@ private:
                      head.form == Form::Irrealis);
         if (head.type == TokenType::Word && head.form == Form::Conditional)
             AddFeatures(p, kConditional, head);
+        bool endsInTe = false;
         while (i < m_tokens.size()) {
             const JapaneseToken& t = m_tokens[i];
             if (t.type != TokenType::Function)
                 break;
             const JapaneseFunctionWord& w = *t.function;
             if (w.function == J::Auxiliary) {
-                AddFeatures(p, w.features, t);
+                endsInTe = w.surface == u"て" || w.surface == u"で";
+                if (w.features & kRequest)
+                    p.clausePrefix.push_back(Grammar(w.simplified, w.traditional, &t));
+                AddFeatures(p, w.features & ~kRequest, t);
                 open = (w.features & (kContinuing | kConnective)) != 0 &&
                        !(w.features & (kNegative | kMust | kMustNot));
                 ++i;
@@ -439,6 +568,15 @@ private:
                 open = false;
                 ++i;
             } else if (w.function == J::Final) {
+                const JapaneseToken* comma = At(i + 1);
+                if ((w.features & kQuestion) && comma && comma->type == TokenType::Punctuation &&
+                    m_source[comma->start] == u'、') {
+                    // 壊れたか、古い: 或 before the next clause, not a question.
+                    p.nextPrefix.push_back(Grammar(u"或", u"或", &t));
+                    p.features |= kConnective;
+                    i += 2;
+                    break;
+                }
                 AddFinal(p, t);
                 ++i;
             } else if (w.function == J::Conjunctive) {
@@ -459,9 +597,21 @@ private:
                 ++i;
         }
         const JapaneseToken* next = At(i);
-        const bool beforeNoun = next && (IsNominal(*next) || IsAttributiveAdjective(i));
+        // 変換した PNG: the blank before a Latin noun does not end the relative clause.
+        const JapaneseToken* afterBlank = At(i + 1);
+        const bool blank = next && next->type == TokenType::Space && afterBlank &&
+                           (afterBlank->type == TokenType::Latin || afterBlank->type == TokenType::Number);
+        if (blank)
+            next = afterBlank;
+        const bool beforeNoun = next && (IsNominal(*next) || IsAttributiveAdjective(blank ? i + 1 : i));
         p.attributive = beforeNoun && !(p.features & openFeatures) && p.final.empty() &&
                         p.clausePrefix.empty() && p.nextPrefix.empty() && !open;
+        if (p.attributive && blank)
+            ++i;
+        // 表示して終了する: 显示…并退出; a comma after て joins the clauses itself.
+        if (endsInTe && p.nextPrefix.empty() && next && next->type != TokenType::Punctuation &&
+            (p.features & kConnective) && !(p.features & (kNegative | kPassive)))
+            p.nextPrefix.push_back(Grammar(u"并", u"並"));
         if (open && !(p.features & kConnective))
             p.features |= kContinuing;
         m_phrases.push_back(std::move(p));
@@ -489,7 +639,7 @@ private:
                 modal(u"应该", u"應該", kShould);
             if (f & kNegative)
                 modal(adjectival ? u"不" : u"不是", adjectival ? u"不" : u"不是", kNegative);
-            else if (!adjectival)
+            else if (!adjectival && !(pred.bareNoun && !(f & (kMust | kShould))))
                 out.push_back(Grammar(u"是", u"是", pred.copula));
             Take(out, pred.body);
             return;
@@ -503,7 +653,24 @@ private:
         else if (f & kMay)
             frontModal(u"可以", u"可以", kMay);
         bool potentialDone = false;
-        if ((f & kNegative) && !(f & kMustNot)) {
+        // 見つからない, 見つけられない: a verb of result takes 不 inside (找不到, 看不见).
+        if ((f & kNegative) && !(f & (kMustNot | kMust | kPast | kExperience | kWant)) && !pred.existence &&
+            pred.head == Phrase::Head::Verb && pred.body.size() == 1 && pred.body[0].text.size() == 2) {
+            Piece& v = pred.body[0];
+            const char16_t result = v.text[1];
+            if (v.text == u"受到" && !(f & kPotential) && !(f & kPassive)) {
+                // 差別を受けない: 不受歧视.
+                v.text.pop_back();
+                v.alternative.clear();
+            } else if (result == u'到' || result == u'见' || result == u'懂' || result == u'完' || result == u'掉') {
+                v.text.insert(1, u"不");
+                if (!v.alternative.empty())
+                    v.alternative.insert(1, u"不");
+                pred.consumedPassive = true;  // 受けられない, 見つけられない: the potential, not the passive
+                potentialDone = true;
+            }
+        }
+        if (!potentialDone && (f & kNegative) && !(f & kMustNot)) {
             if (f & kPotential) {
                 frontModal(u"不能", u"不能", kNegative);
                 potentialDone = true;
@@ -522,7 +689,15 @@ private:
             frontModal(u"想", u"想", kWant);
         if ((f & kPotential) && !potentialDone)
             frontModal(u"能", u"能", kPotential);
-        if ((f & kPassive) && !pred.consumedPassive)
+        // 受けられる: 受到 is passive already, られる its potential.
+        const bool receives = !pred.body.empty() && !pred.body[0].text.empty() &&
+                              (pred.body[0].text[0] == u'受' || pred.body[0].text[0] == u'得');
+        if ((f & kPassive) && !pred.consumedPassive && receives && !(f & kPotential) && !potentialDone) {
+            frontModal(u"能", u"能", kPassive);
+            if (pred.body[0].text == u"受")
+                pred.body[0].text = u"受到";
+        }
+        else if ((f & kPassive) && !pred.consumedPassive)
             modal(u"被", u"被", kPassive);
         if (f & kCausative)
             modal(u"让", u"讓", kCausative);
@@ -537,6 +712,15 @@ private:
             modal(u"了", u"了", kPast);
         if (f & kExperience)
             modal(u"过", u"過", kExperience);
+    }
+
+    static bool VerbIs(const Phrase& pred, std::initializer_list<const char16_t*> verbs) {
+        if (pred.body.size() != 1)
+            return false;
+        for (const char16_t* verb : verbs)
+            if (pred.body.front().text == verb)
+                return true;
+        return false;
     }
 
     // Verbs whose place follows them with 在: 住在, 生活在, 出生在.
@@ -606,6 +790,9 @@ private:
         bool afterSubject = false;
         bool afterSubjectNoun = false;  // the phrase before was the subject itself
         bool topic = false;
+        bool shortSubject = false;
+        bool hasSubject = false;
+        bool toComplement = false;  // the verb takes 到 and its place: the object goes before with 将
         size_t placeAt = SIZE_MAX;  // where the 在 of an existence's place is
         bool thingAfterPlace = false;
         for (Phrase& ph : phrases) {
@@ -616,17 +803,29 @@ private:
             // A bare noun is a subject at the start of the clause or as a time word (毎日); the
             // others are list items and objects (逮捕、拘禁、又は追放される).
             const bool first = before.size() == (pred ? pred->clausePrefix.size() : 0);
+            // も at the start of a clause stands for は or が: 任何国都能参加.
             const bool subject = ph.kind == Phrase::Kind::Nominal &&
                                  ((!ph.marker && (ph.timeNoun || first || afterSubjectNoun)) ||
                                   (ph.marker && (ph.marker->IsFunction(J::Topic) ||
-                                                 ph.marker->IsFunction(J::Subject))));
+                                                 ph.marker->IsFunction(J::Subject) ||
+                                                 (first && ph.marker->IsFunction(J::Also)))));
             const bool follows = ph.kind == Phrase::Kind::Mark || ph.kind == Phrase::Kind::Blank ||
                                  (ph.kind == Phrase::Kind::Adverb && ScopesTheNegation(ph));
             // Quotation marks and blanks keep a noun with the subject before them; a comma does not.
             const bool quote = ph.kind == Phrase::Kind::Mark && !ph.body.empty() &&
                                ph.body[0].text != u"，" && ph.body[0].text != u"、";
             const bool keepsNoun = afterSubjectNoun && (quote || ph.kind == Phrase::Kind::Blank);
+            // No comma after a short subject or topic: 人人生而自由, not 人人，生而自由.
+            if (afterSubjectNoun && shortSubject && ph.kind == Phrase::Kind::Mark && !quote && pred &&
+                ph.body[0].text == u"，") {
+                const size_t at = size_t(&ph - phrases.data());
+                const bool listFollows = at + 1 < phrases.size() &&
+                                         phrases[at + 1].kind == Phrase::Kind::Nominal && !phrases[at + 1].marker;
+                if (!listFollows)
+                    continue;
+            }
             afterSubjectNoun = false;
+            shortSubject = false;
             if (ph.kind == Phrase::Kind::Nominal && ph.marker && ph.marker->IsFunction(J::Topic))
                 topic = true;
             if (pred && pred->existence && !pred->placeIsVerb && !topic && ph.kind == Phrase::Kind::Nominal &&
@@ -638,6 +837,17 @@ private:
             }
             if (subject || (afterSubject && follows) || (subjectEnd == before.size() && follows &&
                                                          ph.kind == Phrase::Kind::Adverb)) {
+                if (ph.marker && ph.marker->IsFunction(J::Also)) {
+                    Take(before, ph.body);
+                    before.push_back(AlsoOrAll(before, *ph.marker->function, ph.marker));
+                } else if (subject) {
+                    size_t chars = 0;
+                    for (const Piece& piece : ph.body)
+                        chars += piece.text.size();
+                    // A time keeps its comma: 明天，下雨.
+                    shortSubject = chars <= 4 && (ph.marker || first) && !ph.timeNoun;
+                    hasSubject = true;
+                }
                 Take(before, ph.body);
                 subjectEnd = before.size();
                 afterSubject = true;
@@ -673,6 +883,15 @@ private:
                     Take(before, ph.body);
                 } else if (ph.timeNoun || !pred || pred->head != Phrase::Head::Verb) {
                     Take(before, ph.body);
+                } else if (VerbIs(*pred, {u"失败", u"成功"})) {
+                    // 変換に失敗する: 转换失败, what failed before the verb.
+                    Take(before, ph.body);
+                } else if (VerbIs(*pred, {u"复制", u"拷贝", u"移动", u"保存", u"写入", u"输出", u"发送", u"送",
+                                          u"转移", u"上传", u"下载", u"添加", u"恢复", u"传送"})) {
+                    // ディスクにファイルを保存する: 将文件保存到磁盘.
+                    afterVerb.push_back(Grammar(u"到", u"到", m));
+                    toComplement = true;
+                    Take(afterVerb, ph.body);
                 } else if (TakesZaiComplement(*pred)) {
                     // 住んでいる東京に: 住在东京.
                     afterVerb.push_back(Grammar(u"在", u"在", m));
@@ -684,7 +903,7 @@ private:
                 break;
             case J::Also:
                 Take(before, ph.body);
-                before.push_back(Grammar(w.simplified, w.traditional, m));
+                before.push_back(AlsoOrAll(before, w, m));
                 break;
             case J::Locative:
                 if (ph.timeNoun) {
@@ -733,9 +952,27 @@ private:
             verb.clear();
             modals.clear();
             const bool verbal = pred->head == Phrase::Head::Verb || pred->head == Phrase::Head::Adjective;
+            // 内部エラーです with nothing before it: 内部错误, a label rather than 是内部错误.
+            pred->bareNoun = !hasSubject && before.empty() && pred->final.empty() && pred->nextPrefix.empty() &&
+                             !(pred->features & (kConnective | kConditional | kContinuing));
             RenderPredicate(*pred, verb, verbal ? &modals : nullptr);
             before.insert(before.begin() + std::ptrdiff_t(subjectEnd), std::make_move_iterator(modals.begin()),
                           std::make_move_iterator(modals.end()));
+            if (toComplement && !objects.empty()) {
+                before.push_back(Grammar(u"将", u"將"));
+                Take(before, objects);
+            }
+            // 受 takes its object; alone it is 接受: 求め、受け、伝える.
+            if (objects.empty() && !verb.empty() && verb.back().text == u"受")
+                verb.back().text = u"接受";
+            // 教育を受ける権利を有する: 有权受教育, the clause after 有权 rather than before 的权利.
+            const size_t n = objects.size();
+            if (verb.size() == 1 && verb[0].text == u"有" && n >= 3 && objects[n - 1].text == u"权利" &&
+                objects[n - 2].text == u"的" && !objects[n - 2].word) {
+                verb[0].text = u"有权";
+                verb[0].alternative = u"有權";
+                objects.resize(n - 2);
+            }
             Take(out, before);
             Take(out, verb);
             Take(out, afterVerb);
@@ -802,6 +1039,11 @@ private:
                 current.push_back(std::move(p));
                 break;
             case Phrase::Kind::Predicate:
+                if (!modifier.empty() && p.head == Phrase::Head::Noun) {
+                    // 読んだ本です: the relative clause stays with its noun.
+                    p.body.insert(p.body.begin(), modifier.begin(), modifier.end());
+                    modifier.clear();
+                }
                 if (!modifier.empty()) {
                     // A modifier with no noun after it stands as it is.
                     Phrase loose;
@@ -823,7 +1065,11 @@ private:
                                               std::make_move_iterator(current.end()));
                     current.erase(current.begin() + std::ptrdiff_t(from), current.end());
                     RenderClause(inner, &p, modifier);
-                    modifier.push_back(Grammar(u"的", u"的"));
+                    // The 的 of a relative clause that can follow 有权, told apart from an
+                    // adjective's: not a word.
+                    Piece relative = Grammar(u"的", u"的");
+                    relative.word = (p.features & (kNegative | kPotential | kMustNot)) != 0;
+                    modifier.push_back(std::move(relative));
                     break;
                 }
                 flush(&p);

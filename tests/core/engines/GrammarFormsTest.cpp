@@ -38,23 +38,57 @@ const Case kJapanese[] = {
     {"彼は何も言わなかったのである。", "他什么也没有说。"},
     // Modals and the negation after the subject, before the prepositional phrases and
     // adverbs of manner; adverbs of scope before them.
-    {"何人も、ほしいままに逮捕されることはない。", "任何人，不得任意被逮捕。"},
+    {"何人も、ほしいままに逮捕されることはない。", "任何人不得任意被逮捕。"},
     {"互いに同胞の精神をもって行動しなければならない。", "必须互相以同胞的精神行动。"},
     {"彼は学校で勉強しない。", "他不在学校学习。"},
     // Bare nouns of a list are no subject: the modal stays before them.
-    {"何人も、ほしいままに逮捕、拘禁、又は追放されることはない。", "任何人，不得任意逮捕，拘禁，或被放逐。"},
+    {"何人も、ほしいままに逮捕、拘禁、又は追放されることはない。", "任何人不得任意逮捕、拘禁或被放逐。"},
     // となる: the noun follows 成为.
     {"人民の意思は、統治の権力の基礎とならなければならない。", "人民的意思，必须成为统治的权力的基础。"},
     // と before a noun used as a verb: its partner, with 跟.
-    {"加盟国は、国際連合と協力して、平和を守る。", "会员国，跟联合国合作，保护和平。"},
+    {"加盟国は、国際連合と協力して、平和を守る。", "会员国跟联合国合作，保护和平。"},
     // こと after a clause: the clause itself; ことのできない.
     {"人権を保護することが肝要である。", "保护人权至关重要。"},
     {"譲ることのできない権利を有する。", "有不能转让的权利。"},
     // Bare continuatives before commas.
-    {"情報を求め、受け、及び伝える。", "寻求信息，受到，和传达。"},
-    // ありません after an adjective and after a noun.
+    {"情報を求め、受け、及び伝える。", "寻求信息，接受，和传达。"},
+    // ありません after an adjective, after a noun and after が.
     {"入力したパスワードは正しくありません。", "输入的密码不正确。"},
     {"問題ありません。", "没有问题。"},
+    {"時間がありません。", "没有时间。"},
+    // No 的 after a word of quantity, nor between Sino-Japanese adjectival noun and noun.
+    {"すべての人は平等な権利を有する。", "人人有平等权利。"},
+    // する権利を有する: 有权, the clause after it.
+    {"子供は教育を受ける権利を有する。", "孩子有权受教育。"},
+    // も opening a clause stands for the subject; いかなる…も: 任何…都.
+    {"いかなる国も参加できる。", "任何国都能参加。"},
+    // Verbs of result take the negation inside; 受ける negated is 不受, with られる 能受到.
+    {"ファイルが見つかりません。", "文件找不到。"},
+    {"差別を受けない。", "不受歧视。"},
+    {"援助を受けられる。", "能受到援助。"},
+    // An adjective's adverbial form before なる: 变得.
+    {"画面が暗くなった。", "画面变得暗了。"},
+    // The noun of an adjective with さ, where the data has one: 高度, not 很高.
+    {"画像の高さと幅を変換する。", "转换图像的高度和宽度。"},
+    // Bare nouns of a list joined by 、 take the particle of the last one.
+    {"彼は本、ノート、ペンを買った。", "他买了书、笔记本、笔杆。"},
+    // か before a comma: 或 between the clauses; て between two verbs: 并.
+    {"ファイルは削除されたか、移動されました。", "文件被删除了或被移动了。"},
+    {"バージョン情報を表示して終了する。", "显示版本信息并结束。"},
+    // A relative clause keeps its noun before a copula, and before a blank and a Latin noun.
+    {"昨日読んだ本です。", "昨天读的书。"},
+    {"変換した PNG の幅です。", "转换的PNG的宽度。"},
+    // Items before a に対する phrase go inside its preposition; 何人も before a comma is no item.
+    {"人は、生命、自由に対する権利を有する。", "人有对生命、自由的权利。"},
+    {"何人も、学校で勉強できる。", "任何人能在学校学习。"},
+    // Verbs of transfer take 到 and their place, the object before them with 将; what fails
+    // stands before 失败.
+    {"ファイルをフォルダにコピーします。", "将文件复制到文件夹。"},
+    {"接続に失敗しました。", "连接失败了。"},
+    // てください: 请 before the clause.
+    {"名前を入力してください。", "请输入名字。"},
+    // A Latin word and the noun beside it are one phrase; a noun predicate alone has no 是.
+    {"HTTP サーバーの内部エラーです。", "HTTP 服务器的内部错误。"},
     // という after a noun names the thing; after a clause it makes the clause modify the noun.
     {"これは日本という国の話です。", "这是日本这个国的话。"},
     {"ファイルを開くという操作を行う。", "进行开文件的操作。"},
