@@ -67,7 +67,7 @@ const Case kJapanese[] = {
     {"差別を受けない。", "不受歧视。"},
     {"援助を受けられる。", "能受到援助。"},
     // An adjective's adverbial form before なる: 变得.
-    {"画面が暗くなった。", "画面变得暗了。"},
+    {"画面が暗くなった。", "屏幕变得暗了。"},
     // The noun of an adjective with さ, where the data has one: 高度, not 很高.
     {"画像の高さと幅を変換する。", "转换图像的高度和宽度。"},
     // Bare nouns of a list joined by 、 take the particle of the last one.
@@ -136,12 +136,12 @@ const Case kChinese[] = {
     {"此方法有效。", "この方法は有効である。"},
     {"这一问题很重要。", "この問題はとても重要である。"},
     // The phrases before the verb in their Chinese order; the place after 到 takes に.
-    {"请将文件从桌面复制到目录。", "ファイルを卓上からディレクトリに複製する。"},
+    {"请将文件从桌面复制到目录。", "ファイルをデスクトップからディレクトリにコピーする。"},
     // After a modal the verb is the clause's own; a verb after 的 names a thing.
     {"他们有权享受法律的保护。", "彼らは法律の保護を享受する権利を有する。"},
     {"他们有权享受法律的平等保护。", "彼らは法律の平等保護を享受する権利を有する。"},
     // A verb whose Japanese is a plain noun is the object.
-    {"本公司有资格参加比赛。", "この公司はコンクールに参加することができる。"},
+    {"本公司有资格参加比赛。", "この会社は試合に参加することができる。"},
     // 一个 is not counted; 一个或多个: 一つ以上.
     {"选择一个或多个文件。", "一つ以上のファイルを選択する。"},
     {"文件被删除了。", "ファイルは削除された。"},
@@ -149,7 +149,7 @@ const Case kChinese[] = {
     // action at the object's end are one compound.
     {"他开始写信。", "彼は手紙を書くことを始める。"},
     {"人人应受法律保护。", "すべての人は法律保護を受けるべきである。"},
-    {"读取标准输入。", "標準入力を読む。"},
+    {"读取标准输入。", "標準入力を読み込む。"},
     // 没有 before a noun: there is none; 失败 after an action: that action fails.
     {"我没有钱。", "私は銭がない。"},
     {"创建文件失败。", "ファイルの作成に失敗する。"},
@@ -163,7 +163,7 @@ const Case kChinese[] = {
     {"在这种情况下，我们不能离开。", "このような情況下で、私たちは離れることができない。"},
     {"作为学生，他很努力。", "学生として、彼はとても努力する。"},
     // 使用 with a second verb: the tool takes で; a clause opening with its verb is its own.
-    {"我们可以使用这个工具打开文件。", "私たちはこの工具でファイルを開くことができる。"},
+    {"我们可以使用这个工具打开文件。", "私たちはこのツールでファイルを開くことができる。"},
     {"列出目录中的内容。", "ディレクトリ中の内容を列挙する。"},
     // Verbs whose partner takes に.
     {"这种行为违反法律。", "このような行為は法律に違反する。"},

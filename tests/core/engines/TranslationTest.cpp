@@ -46,7 +46,7 @@ const Case kJapanese[] = {
     // Nouns usually written in kana are words, not particles: りんご is not り + ん + ご.
     {"りんごを食べる。", {"吃", "苹果", "。"}},
     // Greetings and set phrases in kana.
-    {"ありがとう、すみません。", {"谢谢", "，", "对不起"}},
+    {"ありがとう、すみません。", {"谢谢", "对不起"}},
     // 何で before です is not the adverb 何で (why).
     {"これは何ですか。", {"这", "是什么"}, {"为什么"}},
     // Loanwords in their current sense, not the pivot's first English match.
