@@ -231,6 +231,13 @@ private:
                     continue;
                 }
                 p.body.push_back(WordPiece(t));
+                // いる of a living thing is there as ある is: 猫がいる 有猫, 猫は部屋にいる 猫在房间.
+                const char16_t head = t.start < m_source.size() ? m_source[t.start] : 0;
+                if ((head == u'い' || head == u'居') && p.body.back().text == u"在") {
+                    p.existence = true;
+                    p.body.back().text = u"有";
+                    p.body.back().alternative.clear();
+                }
                 i = CollectPredicate(p, i + 1, t);
             } else if (t.type == TokenType::Word && t.kind.wordClass == kAdjectiveClass) {
                 Phrase p;
@@ -800,6 +807,19 @@ private:
                 Take(objects, ph.body);
                 continue;
             }
+            // 猫が好きだ, 日本語が上手だ, 英語が分かる: what the が names is liked, known or needed,
+            // the object after the verb in Chinese (喜欢猫, 擅长日语, 懂英语).
+            if (pred && ph.kind == Phrase::Kind::Nominal && ph.marker && ph.marker->IsFunction(J::Subject) &&
+                VerbIs(*pred, {u"喜欢", u"讨厌", u"擅长", u"不擅长", u"明白", u"懂", u"需要", u"想要",
+                               u"害怕", u"羡慕", u"必要"})) {
+                // 経験が必要だ: 需要经验; 必要 stays before a noun (必要な書類: 必要文件).
+                if (pred->body.front().text == u"必要") {
+                    pred->body.front().text = u"需要";
+                    pred->body.front().alternative.clear();
+                }
+                Take(objects, ph.body);
+                continue;
+            }
             // A bare noun is a subject at the start of the clause or as a time word (毎日); the
             // others are list items and objects (逮捕、拘禁、又は追放される).
             const bool first = before.size() == (pred ? pred->clausePrefix.size() : 0);
@@ -875,9 +895,10 @@ private:
                 } else if (pred && pred->existence) {
                     if (!ph.timeNoun) {
                         placeAt = before.size();
-                        // The thing named first is where it is, just before the verb: 在 is
+                        // The thing named first is where it is, just before the verb, or the
+                        // clause tells where its noun is (机の上にある本: 在桌子上的书): 在 is
                         // the verb itself.
-                        pred->placeIsVerb = topic && &ph == &phrases.back();
+                        pred->placeIsVerb = (topic && &ph == &phrases.back()) || pred->attributive;
                     }
                     before.push_back(Grammar(u"在", u"在", m));
                     Take(before, ph.body);
@@ -917,7 +938,7 @@ private:
             case J::Preposition:
                 if (pred && pred->existence && w.simplified == u"在" && !ph.timeNoun) {
                     placeAt = before.size();
-                    pred->placeIsVerb = topic && &ph == &phrases.back();
+                    pred->placeIsVerb = (topic && &ph == &phrases.back()) || pred->attributive;
                 }
                 before.push_back(Grammar(w.simplified, w.traditional, m));
                 Take(before, ph.body);

@@ -106,6 +106,13 @@ const Case kJapanese[] = {
     {"私の本は机の上にない。", "我的书不在桌子上。"},
     {"机の上に本がある。", "桌子上有书。"},
     {"彼には時間がない。", "他没有时间。"},
+    // いる of living things likewise; a clause that says where its noun is takes 在 alone.
+    {"部屋に猫がいる。", "房间有猫。"},
+    {"猫は部屋にいる。", "猫在房间。"},
+    {"机の上にある本を読んだ。", "读了在桌子上的书。"},
+    // What が names after 好き, 上手, 必要 is the object: 喜欢猫, 需要时间.
+    {"私は猫が好きです。", "我喜欢猫。"},
+    {"時間が必要だ。", "需要时间。"},
 };
 
 const Case kChinese[] = {
