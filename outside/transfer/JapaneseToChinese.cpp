@@ -749,7 +749,8 @@ private:
             return false;
         const std::u16string& t = ph.body.back().text;
         for (const char16_t* a : {u"也", u"都", u"还", u"已经", u"经常", u"总是", u"又", u"就", u"才", u"常常",
-                                  u"一直", u"终于", u"一定", u"决不", u"同时", u"至少", u"特别"})
+                                  u"一直", u"终于", u"一定", u"决不", u"同时", u"至少", u"特别", u"完全",
+                                  u"根本", u"绝对", u"从来"})
             if (t.size() >= std::char_traits<char16_t>::length(a) &&
                 t.compare(t.size() - std::char_traits<char16_t>::length(a), std::u16string::npos, a) == 0)
                 return true;

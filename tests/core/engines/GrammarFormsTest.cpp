@@ -113,6 +113,8 @@ const Case kJapanese[] = {
     // What が names after 好き, 上手, 必要 is the object: 喜欢猫, 需要时间.
     {"私は猫が好きです。", "我喜欢猫。"},
     {"時間が必要だ。", "需要时间。"},
+    // 全く before a negation takes it after itself: 完全不.
+    {"全くわからない。", "完全不明白。"},
 };
 
 const Case kChinese[] = {
