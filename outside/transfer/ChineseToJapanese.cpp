@@ -570,7 +570,6 @@ private:
         // 住在东京: 東京に住む; the place after the verb takes the preposition's postposition.
         std::u16string objectParticle = takenAs ? u"と" : IsMotionVerb(m_tokens[verb]) ? u"に" : u"を";
         if (after < next && m_tokens[after].Is(C::Preposition)) {
-            const std::u16string_view p = m_tokens[after].function->surface;
             objectParticle = u"に";
             ++after;
         }

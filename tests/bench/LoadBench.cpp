@@ -1,6 +1,8 @@
 // Detecting and loading a 10 MB Shift-JIS file and a 10 MB UTF-8 Chinese file into the document,
 // beside iconv converting the same bytes to UTF-16.
 #include "BenchTiming.h"
+#include "EditorReadRequest.h"
+#include "ProseParagraphs.h"
 #include "CodePages.h"
 #include "EncodingDetector.h"
 #include "TableFiles.h"
@@ -25,16 +27,7 @@ std::string Repeat(const std::string& paragraph) {
 
 void Measure(const char* name, const std::string& bytes, TransDirection direction, const char* iconvName) {
     FileBytes file(bytes.begin(), bytes.end());
-    TextReadRequest request;
-    request.direction = direction;
-    SegmentationValues v;
-    v.periodOnly = v.questionMark = v.exclamationMark = 1;
-    v.lineFlag = 2;
-    v.lineLength = 36;
-    request.japaneseValues = v;
-    v.spaceCutFlag = 2;
-    v.spaceCutLength = 1;
-    request.chineseValues = v;
+    const TextReadRequest request = EditorReadRequest(direction);
 
     CWXBDocData document;
     TextReadOutcome outcome;
@@ -48,13 +41,8 @@ void Measure(const char* name, const std::string& bytes, TransDirection directio
 } // namespace
 
 int main() {
-    // Sentences of about a hundred bytes: 10 MB make the limit of 99,999 sentences.
-    std::u16string japanese = u"吾輩はここで始めて人間というものを見た、しかもあとで聞くとそれは書生という人間中で一番獰悪な種族であったそうだ。\r\n"
-                              u"何でも薄暗いじめじめした所でニャーニャー泣いていた事だけは記憶している、と吾輩は思うのである。\r\n";
-    std::u16string chinese = u"我们今天去公园散步，天气很好，路上遇到了很多老朋友。"
-                             u"你去过北京吗？我很喜欢那里的烤鸭，每次去都要吃上好几顿！\r\n"
-                             u"他说：“明天见。”然后就走了。\r\n";
-    Measure("Shift-JIS, Japanese", Repeat(SystemCodePages().FromUtf16(japanese, 932)), kJapaneseToChinese, "CP932");
-    Measure("UTF-8, simplified Chinese", Repeat(EncodeUtf8(chinese)), kChineseToJapanese, "UTF-8");
+    Measure("Shift-JIS, Japanese", Repeat(SystemCodePages().FromUtf16(kJapaneseProse, 932)), kJapaneseToChinese,
+            "CP932");
+    Measure("UTF-8, simplified Chinese", Repeat(EncodeUtf8(kChineseProse)), kChineseToJapanese, "UTF-8");
     return 0;
 }

@@ -5,6 +5,7 @@
 // engine_bench [--system FOLDER] translate jc|cj [CODEPAGE]  UTF-8 lines from standard input
 // engine_bench [--system FOLDER] prose                       only the 99,999-sentence documents
 // FOLDER defaults to SYSTEMDIC beside the program.
+#include "../../bench/ProseParagraphs.h"
 #include "ChrF.h"
 #include "EngineText.h"
 #include "SegmentationBaseline.h"
@@ -182,12 +183,8 @@ void Report(const std::string& folder, const std::string& setPath) {
 // sentence.
 void ProseReport(const std::string& folder) {
     const size_t kTextBytes = 10 * 1024 * 1024;
-    const std::u16string japanese =
-        u"吾輩はここで始めて人間というものを見た、しかもあとで聞くとそれは書生という人間中で一番獰悪な種族であったそうだ。\r\n"
-        u"何でも薄暗いじめじめした所でニャーニャー泣いていた事だけは記憶している、と吾輩は思うのである。\r\n";
-    const std::u16string chinese = u"我们今天去公园散步，天气很好，路上遇到了很多老朋友。"
-                                   u"你去过北京吗？我很喜欢那里的烤鸭，每次去都要吃上好几顿！\r\n"
-                                   u"他说：“明天见。”然后就走了。\r\n";
+    const std::u16string& japanese = kJapaneseProse;
+    const std::u16string& chinese = kChineseProse;
     std::printf("Documents of 99,999 sentences of prose\n");
     for (TransDirection d : {kJapaneseToChinese, kChineseToJapanese}) {
         const bool ja = d == kJapaneseToChinese;

@@ -2,6 +2,7 @@
 // document.
 #include "SegmentationBaseline.h"
 
+#include "../../bench/EditorReadRequest.h"
 #include "CodePages.h"
 #include "SentenceSegmenter.h"
 #include "TableFiles.h"
@@ -12,12 +13,7 @@
 #include <chrono>
 
 SegmentedText SegmentLikeTheEditor(const std::string& bytes, bool japanese) {
-    SegmentationValues v;
-    v.periodOnly = v.questionMark = v.exclamationMark = 1;
-    v.lineFlag = 2;
-    v.lineLength = 36;
-    v.spaceCutFlag = japanese ? 0 : 2;
-    v.spaceCutLength = 1;
+    const SegmentationValues v = EditorSegmentation(!japanese);
     const unsigned codePage = japanese ? 932 : 936;
     SegmentedText out;
     const auto start = std::chrono::steady_clock::now();
@@ -42,16 +38,7 @@ EditorLoad LoadLikeTheEditor(const std::u16string& paragraph, size_t bytes, bool
     while (text.size() + encoded.size() <= bytes)
         text += encoded;
     const FileBytes file(text.begin(), text.end());
-    TextReadRequest request;
-    request.direction = japanese ? kJapaneseToChinese : kChineseToJapanese;
-    SegmentationValues v;
-    v.periodOnly = v.questionMark = v.exclamationMark = 1;
-    v.lineFlag = 2;
-    v.lineLength = 36;
-    request.japaneseValues = v;
-    v.spaceCutFlag = 2;
-    v.spaceCutLength = 1;
-    request.chineseValues = v;
+    const TextReadRequest request = EditorReadRequest(japanese ? kJapaneseToChinese : kChineseToJapanese);
     EditorLoad out;
     out.warm = 1e9;
     for (int k = 0; k < 4; ++k) {
